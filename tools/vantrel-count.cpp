@@ -1,0 +1,74 @@
+// vantrel-count: the game's column count on the command line, for one column or as a
+// histogram over every possible column.
+
+#include "tools/CountAll.h"
+#include "tools/CountCommand.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <thread>
+
+namespace {
+
+constexpr int ExitBadUsage = 2;
+constexpr unsigned MostWorkers = 8;
+
+constexpr const char* UsageLine =
+    "usage: vantrel-count [--crib] CARD CARD CARD CARD CUT | vantrel-count --all [--crib] | "
+    "vantrel-count --help";
+
+void PrintHelp()
+{
+    std::cout << UsageLine << "\n\n"
+              << "Counts a column of four cards with the cut card as the game does at the\n"
+                 "end of a round, one line per part and then the total.\n\n"
+                 "  --crib   count the column as the crib (a flush needs all five cards)\n"
+                 "  --all    count every column of four cards and a different cut card\n"
+                 "           and print how many make each score, as 'score count' for\n"
+                 "           the scores 0..29\n"
+                 "  --help   show this text\n\n"
+                 "A card is its rank A 2 3 4 5 6 7 8 9 10 J Q K (or T for ten) followed by\n"
+                 "its suit H C D S, in any case: 5h, 10S, TD, jc.\n";
+}
+
+void PrintColumn(const vantrel::ColumnScore& score)
+{
+    std::cout << "nobs " << score.nobs << "\nflush " << score.flush << "\npairs " << score.pairs
+              << "\nruns " << score.runs << "\nfifteens " << score.fifteens << "\ntotal "
+              << score.total() << '\n';
+}
+
+void PrintHistogram(const vantrel::ScoreHistogram& histogram)
+{
+    for (std::size_t score = 0; score < histogram.size(); ++score)
+        std::cout << score << ' ' << histogram[score] << '\n';
+}
+
+unsigned WorkerCount()
+{
+    return std::clamp(std::thread::hardware_concurrency(), 1U, MostWorkers);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const vantrel::CountCommand command = vantrel::ParseCountCommand(arguments);
+    switch (command.action) {
+    case vantrel::CountAction::ShowHelp:
+        PrintHelp();
+        return 0;
+    case vantrel::CountAction::CountOne:
+        PrintColumn(vantrel::CountColumn(command.hand, command.cut, command.kind));
+        return 0;
+    case vantrel::CountAction::CountAll:
+        PrintHistogram(vantrel::CountAllColumns(command.kind, WorkerCount()));
+        return 0;
+    case vantrel::CountAction::Fail:
+        break;
+    }
+    std::cerr << "vantrel-count: " << command.error << '\n' << UsageLine << '\n';
+    return ExitBadUsage;
+}
