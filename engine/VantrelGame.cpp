@@ -1,0 +1,79 @@
+#include "engine/VantrelGame.h"
+
+namespace vantrel {
+
+void VantrelGame::ResetGameState()
+{
+    Placing = False;
+    HighScoreView = False;
+    const bool regular = StoredPlayRegGame() != 0;
+    RegularRules = regular ? True : False;
+    PlacedCount = 0;
+    LastMove = {};
+    RoundNo = 0;
+    SetDefaultCursor();
+    // Exactly one rules item carries the check mark, whatever byte the record holds.
+    SetRulesCheckMarks(regular, !regular);
+    ApplyStoredOptions();
+    RowPitch = 50;
+    ClearScores();
+    FinalTotal = 0;
+    Board.Fill(Nothing);
+    Board(DeckColumn, 1) = FaceDown;
+    LoadRecord();
+}
+
+void VantrelGame::ShuffleDeck()
+{
+    vantrel::ShuffleDeck(Deck, Random());
+    DeckPos = 1;
+}
+
+void VantrelGame::TurnCutCard()
+{
+    CurrentCard() = Deck[DeckPos];
+    ++DeckPos;
+    DrawCell(CurrentCard(), DeckColumn, CurrentCardRow);
+}
+
+void VantrelGame::DealCrib()
+{
+    for (int row = 1; row <= CardRows; ++row) {
+        Board(CribColumn, row) = Deck[DeckPos];
+        ++DeckPos;
+    }
+    for (int row = 1; row <= CardRows; ++row) {
+        DrawCell(Board(CribColumn, row), CribColumn, row);
+    }
+}
+
+void VantrelGame::ClearScores()
+{
+    // Clearing the first column clears GameTotal too: it is entry (6,1).
+    for (int row = 1; row <= TotalRow; ++row) {
+        ScoreTable(row, 1) = 0;
+        ScoreTable(row, 2) = 0;
+        ScoreTable(row, ShownScoreColumn) = NoScore;
+    }
+}
+
+void VantrelGame::ClearShownScores()
+{
+    for (int row = 1; row <= TotalRow; ++row) {
+        ScoreTable(row, ShownScoreColumn) = NoScore;
+    }
+}
+
+void VantrelGame::ClearBoard()
+{
+    Board.Fill(Nothing);
+    Board(DeckColumn, 1) = FaceDown;
+    for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
+        Board(column, 1) = OpenSlot;
+    }
+    for (int row = 1; row <= CardRows; ++row) {
+        Board(CribColumn, row) = FaceDown;
+    }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "engine/Deck.h"
+#include "engine/Grid.h"
+
+namespace vantrel {
+
+// What a board cell holds: a card code 1..52, or one of these.
+enum CellCode : int {
+    FaceDown = 0,     // a card back (at (1,1): the deck pile, drawn by the table)
+    OpenSlot = 53,    // felt framed in white: an empty first row of a hand
+    NextPrompt = 77,  // "Click for next Round/Game!" over the deck pile
+    EraseCell = 90,   // paint the felt over the card, then hold Nothing
+    Nothing = 99,
+};
+
+// Flags hold -1 for true and 0 for false; any non-zero value counts as true.
+inline constexpr int True = -1;
+inline constexpr int False = 0;
+
+inline constexpr int Rounds = 5;
+inline constexpr int CardsPerRound = 16;
+inline constexpr int WinThreshold = 180;
+
+// Board columns and rows.
+inline constexpr int DeckColumn = 1;
+inline constexpr int FirstHandColumn = 2;
+inline constexpr int LastHandColumn = 5;
+inline constexpr int CribColumn = 6;
+inline constexpr int CurrentCardRow = 4;
+inline constexpr int CardRows = 4;
+
+// ScoreTable rows and columns.
+inline constexpr int TotalRow = 6;        // (6,1) is GameTotal
+inline constexpr int RoundScoreColumn = 1;
+inline constexpr int ShownScoreColumn = 3;
+inline constexpr int NoScore = 255;       // a shown score of 255 shows nothing
+
+struct Move {
+    int column = 0;
+    int row = 0;
+};
+
+// The game state and the operations that move a game along: rounds, placement,
+// Undo, the rules, the count. The window derives from this class and supplies the
+// painting, the menu states and the beep through the hooks at the bottom, so the
+// rules run, and are tested, without a window.
+class VantrelGame {
+public:
+    VantrelGame() = default;
+    virtual ~VantrelGame() = default;
+    VantrelGame(const VantrelGame&) = delete;
+    VantrelGame& operator=(const VantrelGame&) = delete;
+
+    // --- state ---------------------------------------------------------------
+    int Placing = False;       // a round is being placed
+    int RegularRules = False;  // "Play Regular Game" rather than the relaxed rules
+    int HighScoreView = False; // the Top 5 list covers the table
+    int PlacedCount = 0;       // placements of this round, the four deals included
+    Move LastMove;             // the player's last placement; (0,0): nothing to undo
+    int RoundNo = 0;           // 0 before a game, then 1..5
+    int RowPitch = 50;
+    Grid<int, 6, 5> Board;        // Board(column, row)
+    Grid<int, 6, 3> ScoreTable;   // ScoreTable(row, column)
+    int FinalTotal = 0;
+    DeckOrder Deck{};
+    int DeckPos = 1;
+
+    int& CurrentCard() { return Board(DeckColumn, CurrentCardRow); }
+    int CurrentCard() const { return Board(DeckColumn, CurrentCardRow); }
+    int& GameTotal() { return ScoreTable(TotalRow, RoundScoreColumn); }
+    int GameTotal() const { return ScoreTable(TotalRow, RoundScoreColumn); }
+
+    // --- operations ----------------------------------------------------------
+    void ResetGameState();
+    void NewGame();
+    void StartNextRound();
+    void PlaceCard(int column);
+    void DrawNextCard();
+    void DealCrib();
+    void TurnCutCard();
+    void ShuffleDeck();
+    void ScoreRound();
+    void MenuGameUndoItemClick();
+    void MenuOptionsPlayRegGameItemClick();
+    void MenuOptionsRelaxedRulesItemClick();
+
+protected:
+    // --- what the window supplies ----------------------------------------------
+    virtual void DrawCell(int cellCode, int column, int row) = 0;
+    virtual void DrawScorePanel() = 0;
+    virtual void PaintBoxPaint() = 0;       // repaint the whole table now
+    virtual void InvalidatePaintBox() = 0;  // ask for a repaint of the table
+    virtual void InvalidateWindow() = 0;    // ask for a repaint of the whole window
+    virtual void DrawWinBanner() = 0;
+    virtual void CheckHighScore() = 0;
+    virtual void Beep() = 0;
+    virtual void SetDefaultCursor() = 0;
+    virtual void SetUndoEnabled(bool enabled) = 0;
+    virtual bool RegularRulesChecked() const = 0;
+    virtual bool RelaxedRulesChecked() const = 0;
+    virtual void SetRulesCheckMarks(bool regular, bool relaxed) = 0;
+    // The stored rules flag, read by the reset; non-zero means the regular rules.
+    virtual int StoredPlayRegGame() const = 0;
+    // Check marks, card size and colours from the stored record (reset step).
+    virtual void ApplyStoredOptions() = 0;
+    virtual void LoadRecord() = 0;
+
+    virtual RandomGenerator& Random() { return ProgramRandom(); }
+
+private:
+    void ClearScores();
+    void ClearShownScores();
+    void ClearBoard();
+    int FirstFreeRow(int column) const;
+    int RowLevel() const { return PlacedCount / 4 + 1; }
+    void DealFirstRow();
+    void CountColumns();
+};
+
+}  // namespace vantrel
