@@ -120,7 +120,8 @@ private slots:
         game.PlaceCard(5);
         QCOMPARE(game.PlacedCount, 8);
         game.PlaceCard(3);
-        QCOMPARE(game.Board(3, 3), 30);
+        QCOMPARE(game.Board(2, 2), 30);
+        QCOMPARE(game.Board(3, 3), 48);
         QCOMPARE(game.beeps, 1);
     }
 
