@@ -1,0 +1,115 @@
+// The card-size and colour options, and "&Quit", which stores them.
+#include <QAction>
+#include <QPalette>
+
+#include "app/VantrelForm.h"
+#include "paint/PaintBox.h"
+
+namespace vantrel {
+
+namespace {
+
+struct CardMetrics {
+    int width;
+    int height;
+    int rankFontSize;
+    int windowWidth;
+};
+
+constexpr CardMetrics LargeCards{82, 108, 16, 580};
+constexpr CardMetrics RegularCards{71, 82, 12, 520};
+constexpr int WindowHeight = 440;
+
+}  // namespace
+
+void TVantrelForm::ApplyStoredOptions()
+{
+    MenuOptionsSetLargeCards->setChecked(Record.LargeCards() != 0);
+    MenuOptionsAltColorsItem->setChecked(Record.AltColors() != 0);
+    if (Record.LargeCards() != 0) {
+        SetLargeCards();
+    } else {
+        SetRegularCards();
+    }
+    if (Record.AltColors() != 0) {
+        SetAltColors();
+    } else {
+        SetNormalColors();
+    }
+}
+
+void TVantrelForm::SetLargeCards()
+{
+    CardWidth = LargeCards.width;
+    CardHeight = LargeCards.height;
+    CardBack = &pictures.LCBmp;
+    RankFontSize = LargeCards.rankFontSize;
+    SetOuterSize(LargeCards.windowWidth, WindowHeight);
+}
+
+void TVantrelForm::SetRegularCards()
+{
+    CardWidth = RegularCards.width;
+    CardHeight = RegularCards.height;
+    CardBack = &pictures.RCBmp;
+    RankFontSize = RegularCards.rankFontSize;
+    SetOuterSize(RegularCards.windowWidth, WindowHeight);
+}
+
+void TVantrelForm::MenuOptionsSetLargeCardsClick()
+{
+    if (MenuOptionsSetLargeCards->isChecked()) {
+        MenuOptionsSetLargeCards->setChecked(false);
+        SetRegularCards();
+    } else {
+        MenuOptionsSetLargeCards->setChecked(true);
+        SetLargeCards();
+    }
+    paintBox->Invalidate();
+    PaintBoxPaint();
+}
+
+void TVantrelForm::SetAltColors()
+{
+    MenuOptionsAltColorsItem->setChecked(true);
+    FeltColour = Grey;
+    PanelColour = White;
+    ApplyFeltColour();
+}
+
+void TVantrelForm::SetNormalColors()
+{
+    MenuOptionsAltColorsItem->setChecked(false);
+    FeltColour = Green;
+    PanelColour = Yellow;
+    ApplyFeltColour();
+}
+
+void TVantrelForm::SetAltColorClick()
+{
+    if (MenuOptionsAltColorsItem->isChecked()) {
+        SetNormalColors();
+    } else {
+        SetAltColors();
+    }
+}
+
+void TVantrelForm::ApplyFeltColour()
+{
+    // A new background colour repaints the whole window, the table included.
+    QPalette palette = ClientArea->palette();
+    palette.setColor(QPalette::Window, ColourOf(FeltColour));
+    ClientArea->setPalette(palette);
+    paintBox->SetFeltColour(ColourOf(FeltColour));
+}
+
+void TVantrelForm::MenuGameExitItemClick()
+{
+    Record.SetPlayRegGame(MenuOptionsPlayRegGameItem->isChecked() ? 1 : 0);
+    Record.SetAltColors(MenuOptionsAltColorsItem->isChecked() ? 1 : 0);
+    Record.SetLargeCards(MenuOptionsSetLargeCards->isChecked() ? 1 : 0);
+    SaveRecord();  // a refused write ends the command here: the window stays open
+    close();
+}
+
+}  // namespace vantrel

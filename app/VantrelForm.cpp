@@ -1,0 +1,197 @@
+#include "app/VantrelForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "auxiliary/DonateReminder.h"
+#include "auxiliary/Help.h"
+#include "engine/Seed.h"
+#include "paint/PaintBox.h"
+#include "platform/Desktop.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int SplashMilliseconds = 1500;
+// The drawing surface stops this far above the bottom of the client area.
+constexpr int PaintBoxBottomGap = 4;
+
+void SeedRandomGenerator()
+{
+    const char* text = std::getenv("VANTREL_SEED");
+    if (text != nullptr) {
+        if (const auto seed = ParseSeed(text)) {
+            ProgramRandom().Seed(*seed);
+            return;
+        }
+        std::fprintf(stderr,
+                     "vantrel: VANTREL_SEED=\"%s\" is not a number 0..4294967295; "
+                     "seeding from the clock\n",
+                     text);
+    }
+    ProgramRandom().Seed(ClockSeed());
+}
+
+}  // namespace
+
+QColor ColourOf(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("VantrelForm"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/vantrel")));
+    BuildMainMenu();
+    CreateClientArea();
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+    // Key preview: the window sees every key before the focused control does.
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TVantrelForm::~TVantrelForm()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TVantrelForm::FormCreate()
+{
+    ShowStartupSplash();
+    Timer1->start(SplashMilliseconds);
+    pictures.Load();
+    SeedRandomGenerator();
+    LoadRecord();
+    setWindowTitle(QString::fromLatin1(ProgramTitle));
+    ResetGameState();
+}
+
+void TVantrelForm::CreateClientArea()
+{
+    ClientArea = new QWidget(this);
+    ClientArea->setAutoFillBackground(true);
+    setCentralWidget(ClientArea);
+    paintBox = new PaintBox(ClientArea);
+    paintBox->SetPaintHandler([this] { PaintBoxPaint(); });
+    paintBox->SetMouseHandlers(
+        [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+            RunHandler([=, this] { PaintBoxMouseDown(button, shift, x, y); });
+        },
+        [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+            RunHandler([=, this] { PaintBoxMouseUp(button, shift, x, y); });
+        });
+    ClientArea->installEventFilter(this);
+}
+
+void TVantrelForm::RunHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        CurrentDesktop().showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TVantrelForm::FormResize()
+{
+    paintBox->setGeometry(0, 0, ClientArea->width(),
+                          std::max(0, ClientArea->height() - PaintBoxBottomGap));
+}
+
+void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
+{
+    if (key == Qt::Key_F1) {
+        key = 0;
+        ShowHelp();
+    }
+}
+
+void TVantrelForm::FormClose()
+{
+    CheckDonationReminder(this);
+}
+
+bool TVantrelForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ClientArea && event->type() == QEvent::Resize) {
+        FormResize();
+    }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        auto* keyEvent = static_cast<QKeyEvent*>(event);
+        int key = keyEvent->key();
+        RunHandler([&] { FormKeyDown(key, keyEvent->modifiers()); });
+        if (key == 0) {
+            return true;  // handled: no control sees it
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TVantrelForm::closeEvent(QCloseEvent* event)
+{
+    RunHandler([this] { FormClose(); });
+    event->accept();
+}
+
+void TVantrelForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The frame is known only once the window is on the screen; fit the outer size
+    // again then, so the frame is counted in.
+    QTimer::singleShot(0, this, [this] { SetOuterSize(outerWidth_, outerHeight_); });
+}
+
+void TVantrelForm::SetOuterSize(int width, int height)
+{
+    outerWidth_ = width;
+    outerHeight_ = height;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(width - frame.width(), height - frame.height());
+}
+
+// --- the game's hooks ------------------------------------------------------------
+
+void TVantrelForm::InvalidatePaintBox() { paintBox->Invalidate(); }
+
+void TVantrelForm::InvalidateWindow()
+{
+    update();
+    paintBox->Invalidate();
+}
+
+void TVantrelForm::Beep() { CurrentDesktop().beep(); }
+
+void TVantrelForm::SetDefaultCursor() { setCursor(Qt::ArrowCursor); }
+
+void TVantrelForm::SetUndoEnabled(bool enabled) { MenuGameUndoItem->setEnabled(enabled); }
+
+bool TVantrelForm::RegularRulesChecked() const { return MenuOptionsPlayRegGameItem->isChecked(); }
+
+bool TVantrelForm::RelaxedRulesChecked() const
+{
+    return MenuOptionsRelaxedRulesItem->isChecked();
+}
+
+void TVantrelForm::SetRulesCheckMarks(bool regular, bool relaxed)
+{
+    MenuOptionsPlayRegGameItem->setChecked(regular);
+    MenuOptionsRelaxedRulesItem->setChecked(relaxed);
+}
+
+int TVantrelForm::StoredPlayRegGame() const { return Record.PlayRegGame(); }
+
+}  // namespace vantrel

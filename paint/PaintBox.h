@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace vantrel {
+
+class Canvas;
+
+// The drawing surface of the table. It keeps a retained image the size of its area:
+// that image is what the player sees. Drawing through canvas() paints straight onto
+// it and shows the changed area; a paint request (Invalidate, first show, resize,
+// a new felt colour) clears the image to the felt colour and runs the paint handler
+// before the next show, as a window-system repaint does.
+class PaintBox : public QWidget {
+    Q_OBJECT
+
+public:
+    using MouseHandler =
+        std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+
+    explicit PaintBox(QWidget* parent = nullptr);
+    ~PaintBox() override;
+
+    void SetPaintHandler(std::function<void()> handler);
+    void SetMouseHandlers(MouseHandler down, MouseHandler up);
+    void SetFeltColour(const QColor& colour);
+    QColor FeltColour() const;
+
+    // Asks for a repaint of the whole surface.
+    void Invalidate();
+
+    Canvas& canvas();
+    // The visible surface (logical size = widget size; device pixel ratio honoured).
+    const QImage& Surface() const;
+
+    // Carries out a pending paint request now, as the next show would: clears the
+    // surface to the felt colour and runs the paint handler. Nothing when none is
+    // pending.
+    void PaintPendingRequest();
+    bool PaintRequestPending() const { return paintRequested_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void AllocateSurface();
+    void ShowArea(const QRect& area);
+    void ResetCanvasForPaint();
+    static void Report(const MouseHandler& handler, const QMouseEvent* event);
+
+    QImage surface_;
+    std::unique_ptr<Canvas> canvas_;
+    std::function<void()> paintHandler_;
+    MouseHandler mouseDown_;
+    MouseHandler mouseUp_;
+    QColor felt_{0x00, 0x80, 0x00};
+    bool paintRequested_ = true;
+    bool painting_ = false;
+};
+
+}  // namespace vantrel

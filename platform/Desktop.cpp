@@ -1,0 +1,70 @@
+#include "platform/Desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int NameEditLength = 255;
+
+bool ConfirmWithBox(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    parent);
+    return box.exec() == QMessageBox::Ok;
+}
+
+QString AskTextWithBox(QWidget* parent, const QString& title, const QString& prompt,
+                       const QString& preset)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(preset);
+    dialog.setInputMode(QInputDialog::TextInput);
+    // The edit takes up to 255 characters and starts fully selected.
+    if (auto* edit = dialog.findChild<QLineEdit*>()) {
+        edit->setMaxLength(NameEditLength);
+        edit->selectAll();
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return preset;
+    }
+    return dialog.textValue();
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Desktop RealDesktop()
+{
+    Desktop desktop;
+    desktop.beep = [] { QApplication::beep(); };
+    desktop.confirm = ConfirmWithBox;
+    desktop.askText = AskTextWithBox;
+    desktop.showError = ShowErrorBox;
+    desktop.openUrl = [](const QUrl& target) { QDesktopServices::openUrl(target); };
+    desktop.today = [] { return QDate::currentDate(); };
+    return desktop;
+}
+
+}  // namespace
+
+Desktop& CurrentDesktop()
+{
+    static Desktop desktop = RealDesktop();
+    return desktop;
+}
+
+void UseRealDesktop() { CurrentDesktop() = RealDesktop(); }
+
+}  // namespace vantrel

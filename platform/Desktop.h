@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+namespace vantrel {
+
+// The program's few side effects on the desktop, each one replaceable so tests can
+// count beeps, answer dialogs, record opened documents and set the date.
+struct Desktop {
+    std::function<void()> beep;
+    // Confirmation box "Confirm" with a question icon and OK/Cancel; true for OK.
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> confirm;
+    // Modal one-line text box, preset with text and fully selected. Returns the
+    // edited text after OK and the preset text after Cancel or closing.
+    std::function<QString(QWidget* parent, const QString& title, const QString& prompt,
+                          const QString& preset)>
+        askText;
+    // The standard error box.
+    std::function<void(QWidget* parent, const QString& text)> showError;
+    // Hands a document or web address to the desktop; the result is not looked at.
+    std::function<void(const QUrl& target)> openUrl;
+    std::function<QDate()> today;
+};
+
+// The desktop in use: the real one unless a test has replaced its parts.
+Desktop& CurrentDesktop();
+
+// Restores the real implementations (tests call this between cases).
+void UseRealDesktop();
+
+}  // namespace vantrel
