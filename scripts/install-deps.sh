@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing need on Debian 12, when it is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-liberation2
+  xvfb xauth xdotool x11-utils imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
