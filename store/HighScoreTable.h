@@ -1,0 +1,35 @@
+#pragma once
+
+// The top-five list inside the stored record: where a finished game's total belongs,
+// making room for it and entering it. Free of dialogs and of the store, so the window's
+// end-of-game check only adds the name prompt and the save.
+
+#include <cstdint>
+#include <string>
+
+#include "store/StoredRecord.h"
+
+namespace vantrel {
+
+inline constexpr const char* HighScoreTitle = "New High Score";
+inline constexpr const char* HighScorePrompt = "Please enter your name:";
+
+// The smallest entry 1..5 whose stored score is strictly lower than total, or 0 when
+// the total beats none. A total equal to a stored score goes below it.
+int FindPlace(const StoredRecord& record, std::int32_t total);
+
+// Moves the entries place..4 one down to free entry place; the old entry 5 is lost.
+// Place 5 needs no room and 0 enters nothing, so both leave the list as it is.
+void MakeRoom(StoredRecord& record, int place);
+
+// The first 23 bytes of a single-byte name: what a name field can hold.
+std::string CutName(const std::string& latin1Name);
+
+// Writes the entry at place (1..5) and keeps the name as the next prompt's default.
+void EnterScore(StoredRecord& record, int place, const std::string& latin1Name,
+                std::int32_t total);
+
+// Every entry "None" with 0; the tag, the flags and the last name stay.
+void ClearTopScores(StoredRecord& record);
+
+}  // namespace vantrel

@@ -1,0 +1,167 @@
+// The 180-byte record: field offsets, short strings and their damaged length bytes,
+// the defaults field by field, the overlay of a shorter stored value, and the
+// single-byte text of the names.
+
+#include "store/SingleByteText.h"
+#include "store/StoredRecord.h"
+
+#include <QtTest>
+
+#include <numeric>
+#include <string>
+#include <vector>
+
+using vantrel::StoredRecord;
+
+class StoredRecordTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fieldsSitAtTheirStoredOffsets()
+    {
+        // Other installations read these exact bytes; the offsets must never move.
+        StoredRecord record;
+        record.SetTag("Vantrel5");
+        record.SetPlayRegGame(1);
+        record.SetAltColors(2);
+        record.SetLargeCards(3);
+        record.SetTopScore(1, 0x01020304);
+        record.SetTopScore(5, -2);
+        record.SetTopName(1, "Ann");
+        record.SetTopName(5, "Eve");
+        record.SetLastName("Kim");
+        const auto& b = record.bytes();
+        QCOMPARE(int(b[0]), 8);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&b[1]), 8), QByteArray("Vantrel5"));
+        QCOMPARE(int(b[11]), 1);
+        QCOMPARE(int(b[12]), 2);
+        QCOMPARE(int(b[13]), 3);
+        QCOMPARE(int(b[16]), 0x04);
+        QCOMPARE(int(b[19]), 0x01);
+        QCOMPARE(int(b[32]), 0xFE);
+        QCOMPARE(int(b[35]), 0xFF);
+        QCOMPARE(record.TopScore(5), -2);
+        QCOMPARE(int(b[36]), 3);
+        QCOMPARE(char(b[37]), 'A');
+        QCOMPARE(int(b[132]), 3);  // entry 5 at 12 + 24 * 5
+        QCOMPARE(char(b[133]), 'E');
+        QCOMPARE(int(b[156]), 3);
+        QCOMPARE(char(b[157]), 'K');
+        QCOMPARE(char(b[179]), '\0');
+    }
+
+    void damagedLengthByteReadsAsTheCapacity()
+    {
+        StoredRecord record;
+        auto& b = record.bytes();
+        std::iota(b.begin(), b.end(), std::uint8_t{0});
+        b[StoredRecord::TagOffset] = 200;
+        b[StoredRecord::TopNameOffset] = 24;
+        b[StoredRecord::LastNameOffset] = 255;
+        QCOMPARE(record.Tag().size(), std::size_t{10});
+        QCOMPARE(record.Tag()[9], char(10));
+        const std::string first = record.TopName(1);
+        QCOMPARE(first.size(), std::size_t{23});
+        QCOMPARE(int(static_cast<unsigned char>(first.back())), 59);  // byte 59, not 60
+        QCOMPARE(record.LastName().size(), std::size_t{23});
+        QCOMPARE(int(static_cast<unsigned char>(record.LastName().back())), 179);
+    }
+
+    void writtenTextsAreCutToTheFieldAndLeaveLaterBytes()
+    {
+        StoredRecord record;
+        record.SetTag("Vantrel5-and-more");
+        QCOMPARE(record.Tag(), std::string("Vantrel5-a"));
+        QCOMPARE(int(record.PlayRegGame()), 0);
+        record.SetTopName(2, "Longer name");
+        record.SetTopName(2, "Bo");
+        QCOMPARE(record.TopName(2), std::string("Bo"));
+        // The rest of the earlier text stays, as the stored format allows.
+        QCOMPARE(char(record.bytes()[StoredRecord::TopNameOffset + 24 + 3]), 'n');
+    }
+
+    void defaultsFieldByField()
+    {
+        StoredRecord record;
+        record.bytes()[9] = 0x11;
+        record.bytes()[10] = 0x22;
+        record.bytes()[14] = 0x33;
+        record.bytes()[15] = 0x44;
+        record.SetLargeCards(1);
+        record.SetAltColors(1);
+        record.SetTopScore(3, 99);
+        record.SetRecordDefaults();
+        QCOMPARE(record.Tag(), std::string("Vantrel5"));
+        QCOMPARE(int(record.PlayRegGame()), 1);
+        QCOMPARE(int(record.LargeCards()), 0);
+        QCOMPARE(int(record.AltColors()), 0);
+        QCOMPARE(record.LastName(), std::string("Please enter your name!"));
+        for (int entry = 1; entry <= 5; ++entry) {
+            QCOMPARE(record.TopScore(entry), 0);
+            QCOMPARE(record.TopName(entry), std::string("None"));
+        }
+        // Spare bytes are never set by the program.
+        QCOMPARE(int(record.bytes()[9]), 0x11);
+        QCOMPARE(int(record.bytes()[10]), 0x22);
+        QCOMPARE(int(record.bytes()[14]), 0x33);
+        QCOMPARE(int(record.bytes()[15]), 0x44);
+    }
+
+    void defaultsKeepANonEmptyLastName()
+    {
+        StoredRecord record;
+        record.SetLastName("Kim");
+        record.SetRecordDefaults();
+        QCOMPARE(record.LastName(), std::string("Kim"));
+    }
+
+    void overlayReplacesOnlyTheStoredLength()
+    {
+        StoredRecord record;
+        std::vector<std::uint8_t> value(100, 0x07);
+        record.OverlayStoredValue(value.data(), value.size());
+        QCOMPARE(int(record.bytes()[99]), 7);
+        QCOMPARE(int(record.bytes()[100]), 0);
+        record.OverlayStoredValue(nullptr, 0);
+        QCOMPARE(int(record.bytes()[0]), 7);
+    }
+
+    void namesConvertToSingleByteText_data()
+    {
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::addColumn<QByteArray>("latin1");
+        QTest::newRow("ascii") << QByteArray("Ann") << QByteArray("Ann");
+        QTest::newRow("latin-1 letters") << QByteArray("J\xC3\xBCrgen \xC3\x98") << QByteArray("J\xFCrgen \xD8");
+        QTest::newRow("euro sign") << QByteArray("5\xE2\x82\xAC") << QByteArray("5?");
+        QTest::newRow("outside the BMP") << QByteArray("a\xF0\x9F\x82\xA1z") << QByteArray("a?z");
+        QTest::newRow("cyrillic") << QByteArray("\xD0\x98\xD0\xB2") << QByteArray("??");
+        QTest::newRow("stray continuation") << QByteArray("a\x80\x80z") << QByteArray("a?z");
+        QTest::newRow("cut sequence at end") << QByteArray("ab\xE2\x82") << QByteArray("ab?");
+        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("?");
+        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80!") << QByteArray("?!");
+    }
+
+    void namesConvertToSingleByteText()
+    {
+        QFETCH(QByteArray, utf8);
+        QFETCH(QByteArray, latin1);
+        const std::string converted = vantrel::Latin1FromUtf8(utf8.toStdString());
+        QCOMPARE(QByteArray::fromStdString(converted), latin1);
+    }
+
+    void everyStoredByteShowsAsValidText()
+    {
+        std::string all;
+        for (int byte = 1; byte < 256; ++byte) {
+            all.push_back(static_cast<char>(byte));
+        }
+        const std::string utf8 = vantrel::Utf8FromLatin1(all);
+        const QString shown = QString::fromUtf8(utf8);
+        QCOMPARE(shown.size(), qsizetype(255));
+        QCOMPARE(shown, QString::fromLatin1(all));
+        QCOMPARE(vantrel::Latin1FromUtf8(utf8), all);
+    }
+};
+
+QTEST_APPLESS_MAIN(StoredRecordTest)
+#include "test_record.moc"
