@@ -1,0 +1,166 @@
+#include "paint/PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QtMath>
+
+#include <utility>
+
+#include "paint/Canvas.h"
+#include "paint/TableFont.h"
+
+namespace vantrel {
+
+namespace {
+
+// The surface's own font: bold, 16 points (21 pixels).
+constexpr int SurfaceFontSize = 16;
+
+QSize DeviceSize(const QSize& logical, qreal ratio)
+{
+    return QSize(qCeil(logical.width() * ratio), qCeil(logical.height() * ratio));
+}
+
+}  // namespace
+
+PaintBox::PaintBox(QWidget* parent)
+    : QWidget(parent),
+      canvas_(std::make_unique<Canvas>(surface_, [this](const QRect& area) { ShowArea(area); }))
+{
+    LoadTableFonts();
+    setFont(TableFont(SurfaceFontSize));
+    // The surface image covers every pixel; the widget has no background of its own.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    AllocateSurface();
+}
+
+PaintBox::~PaintBox() { canvas_->End(); }
+
+void PaintBox::SetPaintHandler(std::function<void()> handler) { paintHandler_ = std::move(handler); }
+
+void PaintBox::SetMouseHandlers(MouseHandler down, MouseHandler up)
+{
+    mouseDown_ = std::move(down);
+    mouseUp_ = std::move(up);
+}
+
+void PaintBox::SetFeltColour(const QColor& colour)
+{
+    if (colour != felt_) {
+        felt_ = colour;
+        Invalidate();
+    }
+}
+
+QColor PaintBox::FeltColour() const { return felt_; }
+
+void PaintBox::Invalidate()
+{
+    paintRequested_ = true;
+    update();
+}
+
+Canvas& PaintBox::canvas() { return *canvas_; }
+
+const QImage& PaintBox::Surface() const
+{
+    // A copy taken from here must not change with later drawing: ending the painter
+    // makes the next operation detach the surface from such a copy.
+    canvas_->End();
+    return surface_;
+}
+
+void PaintBox::AllocateSurface()
+{
+    canvas_->End();
+    const qreal ratio = devicePixelRatioF();
+    surface_ = QImage(DeviceSize(size(), ratio), QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
+    surface_.fill(felt_);
+    paintRequested_ = true;
+}
+
+void PaintBox::ShowArea(const QRect& area)
+{
+    // While a paint request is being carried out the whole surface is shown at its
+    // end; asking for more would only queue another paint event.
+    if (!painting_) {
+        update(area);
+    }
+}
+
+void PaintBox::ResetCanvasForPaint()
+{
+    Canvas& canvas = *canvas_;
+    canvas.SetFontSize(SurfaceFontSize);
+    canvas.SetFontColour(Qt::black);
+    canvas.SetBrushColour(felt_);
+}
+
+void PaintBox::PaintPendingRequest()
+{
+    if (!paintRequested_) {
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    if (surface_.size() != DeviceSize(size(), ratio) || surface_.devicePixelRatio() != ratio) {
+        AllocateSurface();
+    }
+    paintRequested_ = false;
+    canvas_->End();
+    surface_.fill(felt_);
+    ResetCanvasForPaint();
+    painting_ = true;
+    struct PaintingEnds {
+        bool& flag;
+        ~PaintingEnds() { flag = false; }
+    } paintingEnds{painting_};
+    if (paintHandler_) {
+        paintHandler_();
+    }
+}
+
+void PaintBox::paintEvent(QPaintEvent* event)
+{
+    if (paintRequested_) {
+        const bool wholeArea = event->region().contains(rect());
+        PaintPendingRequest();
+        if (!wholeArea) {
+            update();  // the rest of the fresh table is shown by the next paint event
+        }
+    }
+    canvas_->End();
+    QPainter painter(this);
+    const qreal ratio = surface_.devicePixelRatio();
+    for (const QRect& area : event->region()) {
+        const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                            area.height() * ratio);
+        painter.drawImage(QRectF(area), surface_, source);
+    }
+}
+
+void PaintBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    AllocateSurface();
+}
+
+void PaintBox::Report(const MouseHandler& handler, const QMouseEvent* event)
+{
+    if (handler) {
+        const QPointF at = event->position();
+        handler(event->button(), event->modifiers(), qFloor(at.x()), qFloor(at.y()));
+    }
+}
+
+void PaintBox::mousePressEvent(QMouseEvent* event) { Report(mouseDown_, event); }
+
+// The second press of a double click acts as a press of its own.
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) { Report(mouseDown_, event); }
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Report(mouseUp_, event); }
+
+}  // namespace vantrel
