@@ -43,7 +43,8 @@ int ColumnCounter::HandKey(int rank1, int rank2, int rank3, int rank4)
 }
 
 // Every multiset of four ranks is one pattern; every ordering of it maps to the pattern,
-// so a hand needs no sorting to find its row.
+// so a hand needs no sorting to find its row. A row also holds the cut rank of which the
+// hand has four already; that entry is never read, as the cut is always another card.
 ColumnCounter::ColumnCounter()
     : patternOfHand_(RankCount * RankCount * RankCount * RankCount)
 {
@@ -67,8 +68,6 @@ ColumnCounter::ColumnCounter()
                 }
 }
 
-// A pattern with four of a rank and a cut of that rank cannot occur; its table entry is
-// never read because the cut is always a card outside the hand.
 void ColumnCounter::AddHand(const std::array<int, 4>& hand, ColumnKind kind,
                             ScoreHistogram& histogram) const
 {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace vantrel {
 

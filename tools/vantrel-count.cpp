@@ -5,7 +5,6 @@
 #include "tools/CountCommand.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <thread>
 
