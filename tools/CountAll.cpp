@@ -78,13 +78,14 @@ void ColumnCounter::AddHand(const std::array<int, 4>& hand, ColumnKind kind,
         suitPoints[static_cast<std::size_t>(suit)] =
             CountSuitPart(hand, CutOfSuit(hand, suit), kind).total();
 
-    for (int cut = 1; cut <= CardsInDeck; ++cut) {
-        if (InHand(hand, cut))
-            continue;
-        const int score = points[static_cast<std::size_t>(CardRank(cut))]
-                          + suitPoints[static_cast<std::size_t>(CardSuit(cut))];
-        ++histogram[static_cast<std::size_t>(score)];
-    }
+    // Every card of the deck as the cut, then the hand's own four taken back out: cheaper
+    // than testing each cut for being in the hand.
+    for (std::size_t suit = 1; suit <= SuitCount; ++suit)
+        for (std::size_t rank = 1; rank <= RankCount; ++rank)
+            ++histogram[points[rank] + static_cast<std::size_t>(suitPoints[suit])];
+    for (int card : hand)
+        --histogram[points[static_cast<std::size_t>(CardRank(card))]
+                    + static_cast<std::size_t>(suitPoints[static_cast<std::size_t>(CardSuit(card))])];
 }
 
 void ColumnCounter::AddHandsWithLowestCard(int lowest, ColumnKind kind,
