@@ -1,6 +1,8 @@
 // Splash, About, help and donation commands of the main window.
 #include <QTimer>
 
+#include <memory>
+
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
@@ -10,14 +12,18 @@ namespace vantrel {
 
 void TVantrelForm::ShowStartupSplash()
 {
+    // The window is not on screen yet, so the splash centres over the bounds the
+    // window starts out with; it stays on top of the window once that is shown.
     splashForm = new TsplashForm(this, SplashMode::Splash);
-    splashForm->show();
+    splashForm->ShowCentred();
 }
 
 void TVantrelForm::Timer1Timer()
 {
     Timer1->stop();
     if (splashForm) {
+        // A splash already hidden by a click stays hidden; either way it goes once
+        // the events queued for it have been handled.
         splashForm->close();
         splashForm->deleteLater();
     }
@@ -25,7 +31,15 @@ void TVantrelForm::Timer1Timer()
 
 void TVantrelForm::HelpContentsMenuItemClick() { ShowHelp(); }
 
-void TVantrelForm::MenuGameAboutItemClick() { Timer1->stop(); }
+void TVantrelForm::MenuGameAboutItemClick()
+{
+    // The timer must never close the About window; a start-up splash still on screen
+    // now stays until its picture is clicked.
+    Timer1->stop();
+    const auto about = std::make_unique<TsplashForm>(this, SplashMode::About);
+    splashForm = about.get();
+    about->ShowModal();
+}
 
 void TVantrelForm::MakeaDonation1Click() { ShowDonationDialog(this); }
 

@@ -1,0 +1,150 @@
+#include "auxiliary/SplashForm.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "auxiliary/Help.h"
+#include "auxiliary/Look.h"
+#include "auxiliary/WebSite.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int ClientWidth = 280;
+constexpr int ClientHeight = 140;
+
+bool IsLeftClickInside(QWidget* widget, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    return mouse->button() == Qt::LeftButton &&
+           widget->rect().contains(mouse->position().toPoint());
+}
+
+}  // namespace
+
+TsplashForm::TsplashForm(QWidget* owner, SplashMode mode)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      SplashMode_(mode)
+{
+    setObjectName(QStringLiteral("splashForm"));
+    setFixedSize(ClientWidth, ClientHeight);
+    setFont(AuxiliaryFont(11));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    CreateComponents();
+    lblEdition->setText(QStringLiteral("Freeware Edition"));
+    btnClose->setVisible(SplashMode_ == SplashMode::About);
+    if (SplashMode_ == SplashMode::About) {
+        Label3->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TsplashForm::CreateComponents()
+{
+    // Created bottom to top: each later component is painted over the earlier ones.
+    Image1 = new QLabel(this);
+    Image1->setGeometry(0, 0, ClientWidth, ClientHeight);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/splash")));
+    Image1->installEventFilter(this);
+
+    btnClose = new QPushButton(QStringLiteral("X"), this);
+    btnClose->setGeometry(258, 6, 16, 16);
+    btnClose->setFont(AuxiliaryFont(11, true));
+    btnClose->setFocusPolicy(Qt::NoFocus);
+    connect(btnClose, &QPushButton::clicked, this, &TsplashForm::btnCloseClick);
+
+    lblEdition = CreateLabel({8, 56, 265, 22}, AuxiliaryFont(13, true), BgrColour(LinkBlue),
+                             QString());
+    lblEdition->setWordWrap(true);
+    lblProduct = CreateLabel({8, 32, 263, 25}, AuxiliaryFont(16, true),
+                             palette().color(QPalette::WindowText),
+                             QStringLiteral("Vantrel 8.00"));
+    Label3 = CreateLabel({66, 112, 149, 13}, AuxiliaryFont(11, false, true),
+                         BgrColour(LinkBlue), HomePageAddress());
+    Label3->installEventFilter(this);
+}
+
+QLabel* TsplashForm::CreateLabel(const QRect& bounds, const QFont& font, const QColor& colour,
+                                 const QString& text)
+{
+    // A label paints no background of its own, so the picture shows around its text.
+    auto* label = new QLabel(text, this);
+    label->setGeometry(bounds);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+    return label;
+}
+
+void TsplashForm::Image1Click() { close(); }
+
+void TsplashForm::btnCloseClick() { close(); }
+
+void TsplashForm::Label3Click()
+{
+    if (SplashMode_ == SplashMode::About) {
+        OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
+    }
+}
+
+bool TsplashForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Image1 && IsLeftClickInside(Image1, event)) {
+        Image1Click();
+        return true;
+    }
+    if (watched == Label3 && IsLeftClickInside(Label3, event)) {
+        Label3Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TsplashForm::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    emit Hidden();
+}
+
+QRect TsplashForm::OwnerBounds() const
+{
+    QWidget* owner = parentWidget();
+    if (owner == nullptr || !owner->isVisible()) {
+        return MainFormInitialBounds;
+    }
+    return owner->frameGeometry();
+}
+
+QPoint TsplashForm::CentredPosition(const QRect& ownerBounds) const
+{
+    return {ownerBounds.left() + (ownerBounds.width() - width()) / 2,
+            ownerBounds.top() + (ownerBounds.height() - height()) / 2};
+}
+
+void TsplashForm::ShowCentred()
+{
+    move(CentredPosition(OwnerBounds()));
+    show();
+}
+
+void TsplashForm::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(this, &TsplashForm::Hidden, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    ShowCentred();
+    if (isVisible()) {
+        loop.exec();
+    }
+}
+
+}  // namespace vantrel
