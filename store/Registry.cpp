@@ -1,0 +1,181 @@
+#include "store/Registry.h"
+
+#include "store/RegText.h"
+#include "store/StoreFile.h"
+
+#include <utility>
+
+namespace vantrel {
+namespace {
+
+std::string utf8(QStringView text) { return text.toUtf8().toStdString(); }
+
+QByteArray toByteArray(const std::vector<std::uint8_t>& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+std::vector<std::uint8_t> toBytes(const QByteArray& bytes)
+{
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+bool isText(ValueType type) { return type == ValueType::String || type == ValueType::ExpandString; }
+
+std::string_view hiveName(RegistryRoot root)
+{
+    return root == RegistryRoot::Machine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
+}
+
+}  // namespace
+
+RegistryKey::RegistryKey(StoreLocation location, RegKey snapshot)
+    : location_(std::move(location)), snapshot_(std::move(snapshot)), open_(true)
+{
+}
+
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept
+    : location_(std::move(other.location_)), snapshot_(std::move(other.snapshot_)), open_(std::exchange(other.open_, false))
+{
+}
+
+RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
+{
+    location_ = std::move(other.location_);
+    snapshot_ = std::move(other.snapshot_);
+    open_ = std::exchange(other.open_, false);
+    return *this;
+}
+
+void RegistryKey::close()
+{
+    open_ = false;
+    snapshot_.values.clear();
+}
+
+const RegValue* RegistryKey::find(QStringView name) const
+{
+    return open_ ? snapshot_.findValue(utf8(name)) : nullptr;
+}
+
+bool RegistryKey::valueExists(QStringView name) const { return find(name) != nullptr; }
+
+std::optional<ValueInfo> RegistryKey::valueInfo(QStringView name) const
+{
+    const RegValue* value = find(name);
+    if (!value)
+        return std::nullopt;
+    return ValueInfo{value->type, static_cast<qsizetype>(value->data.size())};
+}
+
+std::optional<QByteArray> RegistryKey::readBytes(QStringView name) const
+{
+    const RegValue* value = find(name);
+    if (!value)
+        return std::nullopt;
+    return toByteArray(value->data);
+}
+
+std::optional<qint32> RegistryKey::readInteger(QStringView name) const
+{
+    const RegValue* value = find(name);
+    if (!value)
+        return std::nullopt;
+    if (value->type == ValueType::Dword && value->data.size() == 4) {
+        const auto& d = value->data;
+        return static_cast<qint32>(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 | std::uint32_t(d[2]) << 16
+                                   | std::uint32_t(d[3]) << 24);
+    }
+    if (const auto text = readString(name)) {
+        bool ok = false;
+        const qint32 number = text->toInt(&ok, 10);
+        if (ok)
+            return number;
+    }
+    return std::nullopt;
+}
+
+qint32 RegistryKey::readInteger(QStringView name, qint32 fallback) const
+{
+    return readInteger(name).value_or(fallback);
+}
+
+std::optional<QString> RegistryKey::readString(QStringView name) const
+{
+    const RegValue* value = find(name);
+    if (!value || !isText(value->type))
+        return std::nullopt;
+    const auto text = regtext::fromUtf16le(value->data);
+    if (!text)
+        return std::nullopt;
+    return QString::fromStdString(*text);
+}
+
+bool RegistryKey::writeBinary(QStringView name, const QByteArray& bytes)
+{
+    return writeValue(name, ValueType::Binary, bytes);
+}
+
+bool RegistryKey::writeInteger(QStringView name, qint32 value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    QByteArray bytes;
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.append(static_cast<char>((bits >> shift) & 0xFF));
+    return writeValue(name, ValueType::Dword, bytes);
+}
+
+bool RegistryKey::writeString(QStringView name, const QString& text, ValueType type)
+{
+    return writeValue(name, type, toByteArray(regtext::toUtf16le(text.toStdString(), true)));
+}
+
+bool RegistryKey::writeValue(QStringView name, ValueType type, const QByteArray& bytes)
+{
+    if (!open_)
+        return false;
+    RegValue value{utf8(name), type, toBytes(bytes)};
+    const std::string path = snapshot_.path;
+    const auto saved = changeStoreFile(location_, [&](RegFile& file) { file.ensureKey(path).setValue(value); });
+    if (!saved)
+        return false;
+    snapshot_ = *saved->findKey(path);
+    return true;
+}
+
+Registry::Registry(RegistryRoot root)
+    : Registry(root, root == RegistryRoot::Machine ? machineStoreLocation() : userStoreLocation())
+{
+}
+
+Registry::Registry(RegistryRoot root, StoreLocation location) : root_(root), location_(std::move(location)) {}
+
+std::optional<RegistryKey> Registry::open(QStringView keyPath) const { return openKey(keyPath, true); }
+
+std::optional<RegistryKey> Registry::openExisting(QStringView keyPath) const { return openKey(keyPath, false); }
+
+std::string Registry::fullPath(QStringView keyPath) const
+{
+    const std::string below = tidyKeyPath(utf8(keyPath));
+    return below.empty() ? std::string() : std::string(hiveName(root_)) + '\\' + below;
+}
+
+std::optional<RegistryKey> Registry::openKey(QStringView keyPath, bool createIfMissing) const
+{
+    const std::string path = fullPath(keyPath);
+    if (path.empty())
+        return std::nullopt;
+    const StoreFileContents current = readStoreFile(location_.filePath);
+    if (current.state == StoreFileState::Unreadable)
+        return std::nullopt;
+    if (const RegKey* key = current.file.findKey(path))
+        return RegistryKey(location_, *key);
+    if (!createIfMissing)
+        return std::nullopt;
+    const auto saved = changeStoreFile(location_, [&](RegFile& file) { file.ensureKey(path); });
+    if (!saved)
+        return std::nullopt;
+    return RegistryKey(location_, *saved->findKey(path));
+}
+
+}  // namespace vantrel

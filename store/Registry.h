@@ -1,0 +1,116 @@
+#pragma once
+
+// The settings store: keys under two roots, the machine's (HKEY_LOCAL_MACHINE, the
+// stored record shared by all users) and the user's (HKEY_CURRENT_USER, the donation
+// reminder's state). Each root is one text file in the registry export format (see
+// RegFile.h); StorePaths.h says where the files live.
+//
+//   Registry machine(RegistryRoot::Machine);
+//   std::optional<RegistryKey> key = machine.open(u"\\Software\\Vantrel");
+//   if (!key)
+//       return;                                   // cannot be opened or created
+//   if (const auto info = key->valueInfo(u"fRegInfo"); info && info->type == ValueType::Binary)
+//       ... key->readBytes(u"fRegInfo") ...
+//   if (!key->writeBinary(u"fRegInfo", bytes))
+//       ... the write was refused: report it ...
+//
+// Two failures are kept apart, as the callers must treat them differently:
+//   * open() gives nothing when the key can neither be found nor created: the file is
+//     there but cannot be read, or the key is missing and cannot be added (its folder
+//     cannot be made, the file cannot be written). Nothing is read then.
+//   * a write*() call returns false when the store refused the write after the key had
+//     opened: the lock was not had in time, the file had become unreadable, or the
+//     atomic save failed. The stored file is then exactly as it was.
+// A key that exists in a file that can be read but no longer written therefore opens
+// and reads; only its writes fail.
+//
+// Key paths are backslash paths below the root, compared ignoring ASCII case:
+// "Software\Vantrel", "\Software\Vantrel" and "software\\vantrel\" name one key.
+// Value names also ignore ASCII case; the empty name is the key's default value.
+
+#include "store/RegFile.h"
+#include "store/StorePaths.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+enum class RegistryRoot { Machine, User };
+
+struct ValueInfo {
+    ValueType type = ValueType::Binary;
+    qsizetype size = 0;  // in bytes, as the native store counts them
+};
+
+// An open key. It holds the key's values as they were when it opened, updated by its
+// own writes (a write re-reads the file, so it also brings in what other copies wrote
+// meanwhile): the queries about one value always agree with each other. Every write
+// is on disk when the call returns, so closing releases nothing but memory; a key is
+// closed by close(), by its destructor, or by being moved from. A closed key has no
+// values and refuses writes.
+class RegistryKey {
+public:
+    RegistryKey(RegistryKey&& other) noexcept;
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey() = default;
+
+    bool isOpen() const { return open_; }
+    void close();
+
+    bool valueExists(QStringView name) const;
+    std::optional<ValueInfo> valueInfo(QStringView name) const;
+    // The value's bytes as the native store holds them (strings as UTF-16LE with
+    // their terminating NUL, a dword as four little-endian bytes).
+    std::optional<QByteArray> readBytes(QStringView name) const;
+    // A dword, or a string or expandable string holding a decimal number (spaces
+    // around allowed) that fits 32 bits signed; anything else reads as nothing.
+    std::optional<qint32> readInteger(QStringView name) const;
+    qint32 readInteger(QStringView name, qint32 fallback) const;
+    // A string or expandable string (not expanded), without its terminating NUL.
+    std::optional<QString> readString(QStringView name) const;
+
+    [[nodiscard]] bool writeBinary(QStringView name, const QByteArray& bytes);
+    [[nodiscard]] bool writeInteger(QStringView name, qint32 value);
+    // type is String or ExpandString.
+    [[nodiscard]] bool writeString(QStringView name, const QString& text, ValueType type = ValueType::String);
+    [[nodiscard]] bool writeValue(QStringView name, ValueType type, const QByteArray& bytes);
+
+private:
+    friend class Registry;
+    RegistryKey(StoreLocation location, RegKey snapshot);
+    const RegValue* find(QStringView name) const;
+
+    StoreLocation location_;
+    RegKey snapshot_;  // its path is the full path with the hive
+    bool open_ = false;
+};
+
+class Registry {
+public:
+    explicit Registry(RegistryRoot root);  // the file StorePaths names for the root
+    Registry(RegistryRoot root, StoreLocation location);
+
+    // Opens the key, creating it (and the store file and its folder) when missing.
+    std::optional<RegistryKey> open(QStringView keyPath) const;
+    // Opens the key only when it exists; never writes.
+    std::optional<RegistryKey> openExisting(QStringView keyPath) const;
+
+    RegistryRoot root() const { return root_; }
+    const StoreLocation& location() const { return location_; }
+
+private:
+    std::optional<RegistryKey> openKey(QStringView keyPath, bool createIfMissing) const;
+    std::string fullPath(QStringView keyPath) const;
+
+    RegistryRoot root_;
+    StoreLocation location_;
+};
+
+}  // namespace vantrel
