@@ -78,14 +78,17 @@ void ColumnCounter::AddHand(const std::array<int, 4>& hand, ColumnKind kind,
         suitPoints[static_cast<std::size_t>(suit)] =
             CountSuitPart(hand, CutOfSuit(hand, suit), kind).total();
 
-    // Every card of the deck as the cut, then the hand's own four taken back out: cheaper
-    // than testing each cut for being in the hand.
-    for (std::size_t suit = 1; suit <= SuitCount; ++suit)
-        for (std::size_t rank = 1; rank <= RankCount; ++rank)
-            ++histogram[points[rank] + static_cast<std::size_t>(suitPoints[suit])];
+    // The hand as a set of bits makes the test for a cut in the hand one shift.
+    std::uint64_t handBits = 0;
     for (int card : hand)
-        --histogram[points[static_cast<std::size_t>(CardRank(card))]
-                    + static_cast<std::size_t>(suitPoints[static_cast<std::size_t>(CardSuit(card))])];
+        handBits |= std::uint64_t{1} << card;
+    for (int suit = 1; suit <= SuitCount; ++suit) {
+        const int suitBonus = suitPoints[static_cast<std::size_t>(suit)];
+        for (int cut = (suit - 1) * RankCount + 1; cut <= suit * RankCount; ++cut)
+            if ((handBits >> cut & 1U) == 0)
+                ++histogram[static_cast<std::size_t>(
+                    points[static_cast<std::size_t>(CardRank(cut))] + suitBonus)];
+    }
 }
 
 void ColumnCounter::AddHandsWithLowestCard(int lowest, ColumnKind kind,
