@@ -1,0 +1,158 @@
+// The donation dialog as a window: its layout, items, button, panel and link, and
+// that every way of closing it hands the selected answer to the reminder once.
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "AuxTestSupport.h"
+#include "auxiliary/DonateForm.h"
+#include "auxiliary/DonateReminder.h"
+
+using namespace vantrel;
+using vantrel::testing::FakeDesktop;
+using vantrel::testing::ModalAnswerer;
+
+class DonateDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder_.isValid());
+        qputenv("VANTREL_USER_STORE", folder_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
+    }
+
+    void layoutAndColours()
+    {
+        TDonateForm form(nullptr);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Make a Donation"));
+        QCOMPARE(form.size(), QSize(366, 473));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
+        const QColor cream(0xFF, 0xFB, 0xF0);
+        QCOMPARE(form.rgDonate->palette().color(QPalette::Window), cream);
+        QCOMPARE(form.Panel1->palette().color(QPalette::Window), cream);
+        QCOMPARE(form.Image1->geometry(), QRect(8, 8, 350, 135));
+        QCOMPARE(form.Image1->pixmap().size(), QSize(350, 135));
+        QCOMPARE(form.rgDonate->geometry(), QRect(8, 152, 350, 145));
+        QVERIFY(form.rgDonate->title().isEmpty());
+        QCOMPARE(form.ntmOK->geometry(), QRect(224, 432, 133, 33));
+        QCOMPARE(form.Panel1->geometry(), QRect(8, 304, 350, 121));
+        QCOMPARE(form.Label1->geometry(), QRect(8, 8, 337, 41));
+        QCOMPARE(form.Label2->geometry(), QRect(8, 56, 337, 41));
+        QCOMPARE(form.lblHomePage->geometry(), QRect(98, 104, 149, 13));
+        QCOMPARE(form.lblHomePage->parentWidget(), form.Panel1);
+    }
+
+    void textsOfItemsLabelsAndButton()
+    {
+        TDonateForm form(nullptr);
+        const QStringList expected{
+            QStringLiteral("Yes, take me to the donations page now!"),
+            QStringLiteral("I still have to check it a bit more, show this again in two weeks"),
+            QStringLiteral("I already made a donation, don't show this dialog again"),
+            QStringLiteral("No, I don't want to donate, never show this dialog again"),
+            QStringLiteral("Not now, notify me again in 1 day")};
+        for (int index = 0; index < expected.size(); ++index) {
+            QCOMPARE(form.rgDonateItems->button(index)->text(), expected.at(index));
+        }
+        QCOMPARE(form.rgDonateItems->buttons().size(), 5);
+        QCOMPARE(form.ntmOK->text(), QStringLiteral("Proceed"));
+        QCOMPARE(form.Label2->text(),
+                 QStringLiteral("Donating is completely optional, and the amount you give is "
+                                "entirely up to you.  Thank you."));
+        QVERIFY(form.Label1->text().contains(QStringLiteral("vantrel.example")));
+        QVERIFY(form.Label1->text().contains(QStringLiteral("\"thank you for a job well done\"")));
+        QVERIFY(form.Label1->wordWrap());
+        QCOMPARE(form.lblHomePage->text(), QStringLiteral("https://vantrel.example/"));
+        QVERIFY(form.lblHomePage->font().underline());
+        QCOMPARE(form.lblHomePage->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(form.lblHomePage->alignment() & Qt::AlignHCenter);
+    }
+
+    void theButtonCarriesBothImages()
+    {
+        TDonateForm form(nullptr);
+        const QIcon icon = form.ntmOK->icon();
+        const QImage normal = icon.pixmap(24, 24, QIcon::Normal).toImage();
+        const QImage disabled = icon.pixmap(24, 24, QIcon::Disabled).toImage();
+        const QImage sheet = QImage(QStringLiteral(":/pictures/proceed"))
+                                 .convertToFormat(normal.format());
+        QCOMPARE(normal, sheet.copy(0, 0, 24, 24));
+        QCOMPARE(disabled, sheet.copy(24, 0, 24, 24).convertToFormat(disabled.format()));
+    }
+
+    void opensWithTheFirstItemSelectedAndFocused()
+    {
+        TDonateForm form(nullptr);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.ItemIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), form.rgDonateItems->button(0));
+        // The tab order: the radio group, then "Proceed".
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.ntmOK);
+    }
+
+    void theHomePageLinkLeavesTheDialogOpen()
+    {
+        FakeDesktop desktop;
+        LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr);
+        ModalAnswerer<TDonateForm> answerer([&desktop](TDonateForm* shown) {
+            QTest::mouseClick(shown->lblHomePage, Qt::LeftButton, {},
+                              shown->lblHomePage->rect().center());
+            QVERIFY(shown->isVisible());
+            QCOMPARE(desktop.opened,
+                     QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
+            shown->SetItemIndex(3);
+            shown->ntmOKClick();
+        });
+        form.exec();
+        QCOMPARE(answerer.answered, 1);
+        QCOMPARE(CurrentDonateState().DonateState, 3);
+        QCOMPARE(desktop.opened.size(), 1);
+    }
+
+    void escapeDoesNotCloseIt()
+    {
+        FakeDesktop desktop;
+        LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr);
+        bool stillOpen = false;
+        ModalAnswerer<TDonateForm> answerer([&stillOpen](TDonateForm* shown) {
+            QTest::keyClick(shown, Qt::Key_Escape);
+            stillOpen = shown->isVisible();
+            shown->SetItemIndex(2);
+            shown->close();
+        });
+        form.exec();
+        QVERIFY(stillOpen);
+        QCOMPARE(CurrentDonateState().DonateState, 2);
+        QVERIFY(desktop.opened.isEmpty());
+    }
+
+    void theAnswerIsAppliedOncePerShowing()
+    {
+        FakeDesktop desktop;
+        LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr);
+        form.show();
+        form.SetItemIndex(0);
+        form.ntmOKClick();
+        form.reject();  // a second ending of the same showing
+        QCOMPARE(desktop.opened.size(), 1);
+    }
+};
+
+QTEST_MAIN(DonateDialogTest)
+#include "test_donate_dialog.moc"
