@@ -1,0 +1,180 @@
+// The main window's auxiliary commands in the real window: the start-up splash and
+// its timer, the About command, help, "Make a Donation", and the reminder's load and
+// save around the window's life in the order the program block runs them.
+#include <QAction>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "AuxTestSupport.h"
+#include "app/VantrelForm.h"
+#include "auxiliary/DonateForm.h"
+#include "auxiliary/DonateReminder.h"
+#include "auxiliary/SplashForm.h"
+#include "store/Registry.h"
+
+using namespace vantrel;
+using vantrel::testing::FakeDesktop;
+using vantrel::testing::ModalAnswerer;
+
+namespace {
+
+const QString Section = QStringLiteral("Software\\Vantrel\\DonateForm");
+
+std::optional<qint32> StoredValue(const char16_t* name)
+{
+    auto key = Registry(RegistryRoot::User).openExisting(Section);
+    return key ? key->readInteger(name) : std::nullopt;
+}
+
+}  // namespace
+
+class AuxCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<FakeDesktop> desktop_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(folder_.isValid());
+        qputenv("VANTREL_MACHINE_STORE", folder_.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
+        qputenv("VANTREL_USER_STORE", folder_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
+    }
+    void init() { desktop_ = std::make_unique<FakeDesktop>(); }
+    void cleanup() { desktop_.reset(); }
+
+    void theStartupSplashShowsOverTheStartingBoundsAndTheTimerReleasesIt()
+    {
+        TVantrelForm form;
+        const QPointer<TsplashForm> splash = form.splashForm;
+        QVERIFY(splash);
+        QCOMPARE(splash->Mode(), SplashMode::Splash);
+        QCOMPARE(splash->parentWidget(), &form);
+        QVERIFY(splash->isVisible());
+        QCOMPARE(splash->pos(), QPoint(357, 174));
+        QVERIFY(form.Timer1->isActive());
+        QCOMPARE(form.Timer1->interval(), 1500);
+        form.show();
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 5000);
+        QVERIFY(!form.Timer1->isActive());
+    }
+
+    void aSplashHiddenByAClickStaysHiddenUntilReleased()
+    {
+        TVantrelForm form;
+        const QPointer<TsplashForm> splash = form.splashForm;
+        QTest::mouseClick(splash->Image1, Qt::LeftButton, {}, QPoint(10, 130));
+        QVERIFY(splash->isHidden());
+        form.Timer1Timer();
+        QVERIFY(!form.Timer1->isActive());
+        QVERIFY(splash);  // released once the events queued for it are handled
+        QVERIFY(splash->isHidden());
+        QTRY_VERIFY(splash.isNull());
+    }
+
+    void aboutStopsTheTimerAndShowsAModalWindowReleasedAfterIt()
+    {
+        TVantrelForm form;
+        form.show();
+        const QPointer<TsplashForm> startup = form.splashForm;
+        QPointer<TsplashForm> about;
+        ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
+            about = shown;
+            QCOMPARE(shown->Mode(), SplashMode::About);
+            QVERIFY(shown != startup);
+            QCOMPARE(form.splashForm.data(), shown);
+            QVERIFY(!shown->btnClose->isHidden());
+            QVERIFY(!form.Timer1->isActive());
+            QTest::mouseClick(shown->btnClose, Qt::LeftButton);
+        });
+        form.AboutVantrel1->trigger();
+        QCOMPARE(answerer.answered, 1);
+        QVERIFY(about.isNull());
+        // The start-up splash is no longer closed by the timer.
+        QTest::qWait(1700);
+        QVERIFY(startup);
+        QVERIFY(startup->isVisible());
+        QCOMPARE(desktop_->errors, 0);
+    }
+
+    void theAboutWindowComesAnewEachTime()
+    {
+        TVantrelForm form;
+        form.show();
+        for (int time = 0; time < 3; ++time) {
+            QPointer<TsplashForm> about;
+            ModalAnswerer<TsplashForm> answerer([&about](TsplashForm* shown) {
+                about = shown;
+                QTest::mouseClick(shown->Image1, Qt::LeftButton, {}, QPoint(5, 5));
+            });
+            form.AboutVantrel1->trigger();
+            QCOMPARE(answerer.answered, 1);
+            QVERIFY(about.isNull());
+        }
+    }
+
+    void contentsOpensTheHelpDocument()
+    {
+        TVantrelForm form;
+        form.HelpContentsMenuItem->trigger();
+        QCOMPARE(desktop_->opened,
+                 QList<QUrl>{QUrl::fromLocalFile(QDir::current().absoluteFilePath(
+                     QStringLiteral("Vantrel0.html")))});
+    }
+
+    // The program block's order: load before any window, the reminder at close,
+    // save after the window is gone.
+    void theRunLoadsBeforeAndSavesAfterTheWindow()
+    {
+        const std::int32_t today = DayNumber(desktop_->today);
+        {
+            auto key = Registry(RegistryRoot::User).open(Section);
+            QVERIFY(key);
+            QVERIFY(key->writeInteger(DonateStatusValue, 4));
+            QVERIFY(key->writeInteger(DonateLastPromptValue, today - 1));
+        }
+        LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
+        {
+            TVantrelForm form;
+            form.show();
+            ModalAnswerer<TDonateForm> answerer([](TDonateForm* shown) {
+                shown->SetItemIndex(1);
+                QTest::mouseClick(shown->ntmOK, Qt::LeftButton);
+            });
+            QVERIFY(form.close());
+            QCOMPARE(answerer.answered, 1);
+            // Nothing is written while the program runs.
+            QCOMPARE(StoredValue(DonateStatusValue), 4);
+        }
+        SaveDonateState();
+        QCOMPARE(StoredValue(DonateStatusValue), 1);
+        QCOMPARE(StoredValue(DonateLastPromptValue), today);
+    }
+
+    void aRunThatUsedTheMenuEndsWithoutAReminder()
+    {
+        LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
+        {
+            TVantrelForm form;
+            form.show();
+            ModalAnswerer<TDonateForm> menuAnswer([](TDonateForm* shown) { shown->close(); });
+            form.MakeaDonation1->trigger();
+            QCOMPARE(menuAnswer.answered, 1);
+            QCOMPARE(desktop_->opened.size(), 1);  // item 0 was still selected
+            ModalAnswerer<TDonateForm> closeAnswer([](TDonateForm* shown) { shown->close(); });
+            QVERIFY(form.close());
+            QCOMPARE(closeAnswer.answered, 0);
+        }
+        SaveDonateState();
+        QCOMPARE(StoredValue(DonateStatusValue), 0);
+    }
+};
+
+QTEST_MAIN(AuxCommandsTest)
+#include "test_aux_commands.moc"
