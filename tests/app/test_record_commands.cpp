@@ -1,0 +1,372 @@
+// The record and the top-five list through the real window: start-up loads, the
+// end-of-game check with its name prompt, Reset and View High Scores, Quit against the
+// close box across runs, and the two store failures as the player meets them.
+#include <QAction>
+#include <QDir>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+
+#include "FormFixture.h"
+#include "app/VantrelForm.h"
+#include "auxiliary/DonateReminder.h"
+#include "paint/Canvas.h"
+#include "paint/PaintBox.h"
+#include "store/RecordStore.h"
+
+using namespace vantrel;
+
+namespace {
+
+struct Prompt {
+    QString title;
+    QString prompt;
+    QString preset;
+};
+
+const QString Value = QStringLiteral("fRegInfo");
+
+Registry MachineAt(const QString& file) { return Registry(RegistryRoot::Machine, StoreLocation{file, false}); }
+
+QString ListOf(const StoredRecord& record)
+{
+    QStringList entries;
+    for (int entry = 1; entry <= 5; ++entry) {
+        entries << QString::number(record.TopScore(entry)) + " " + QString::fromLatin1(record.TopName(entry));
+    }
+    return entries.join(", ");
+}
+
+QByteArray BytesOf(const StoredRecord& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()), StoredRecord::Size);
+}
+
+}  // namespace
+
+class RecordCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    DesktopRecorder desktop_;
+    QList<Prompt> prompts_;
+    QString answer_;  // what the name prompt returns; a null string answers with the preset
+    QStringList questions_;
+    bool confirmAnswer_ = false;
+
+    QString StoreFile() const { return dir_->filePath(QStringLiteral("machine.reg")); }
+
+    std::optional<QByteArray> Stored() const
+    {
+        auto key = MachineAt(StoreFile()).openExisting(RecordKeyPath);
+        return key ? key->readBytes(Value) : std::nullopt;
+    }
+
+    void StoreRecord(const StoredRecord& record)
+    {
+        auto key = MachineAt(StoreFile()).open(RecordKeyPath);
+        QVERIFY(key);
+        QVERIFY(key->writeBinary(Value, BytesOf(record)));
+    }
+
+    // The store's lock file replaced by a folder: the key opens and reads, every write
+    // is refused (whoever runs the test).
+    void RefuseWrites() { QVERIFY(QDir().mkpath(StoreFile() + ".lock")); }
+
+    std::unique_ptr<TVantrelForm> StartForm()
+    {
+        auto form = std::make_unique<TVantrelForm>();
+        form->show();
+        return form;
+    }
+
+    // The list of the worked example, with a last name of its own.
+    static StoredRecord ExampleRecord()
+    {
+        StoredRecord record;
+        record.SetRecordDefaults();
+        const int scores[] = {150, 120, 120, 90, 0};
+        const char* names[] = {"A", "B", "C", "D", "None"};
+        for (int entry = 1; entry <= 5; ++entry) {
+            record.SetTopScore(entry, scores[entry - 1]);
+            record.SetTopName(entry, names[entry - 1]);
+        }
+        record.SetLastName("Kim");
+        return record;
+    }
+
+    void EndGameWith(TVantrelForm& form, int total)
+    {
+        form.GameTotal() = total;
+        form.CheckHighScore();
+    }
+
+    void MarkSurface(TVantrelForm& form)
+    {
+        form.canvas().SetBrushColour(Qt::magenta);
+        form.canvas().FillRect(0, 0, 400, 300);
+    }
+
+    bool SurfaceStillMarked(const TVantrelForm& form) const
+    {
+        return form.paintBox->Surface().pixelColor(200, 200) == QColor(Qt::magenta);
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+        UsePrivateStores(*dir_);
+        desktop_ = DesktopRecorder();
+        desktop_.Install();
+        // A first run as far as the donation reminder knows: it stays away today, so
+        // closing the window shows no dialog.
+        LoadDonateState(QCoreApplication::applicationFilePath());
+        prompts_.clear();
+        questions_.clear();
+        answer_ = QString();
+        confirmAnswer_ = false;
+        CurrentDesktop().askText = [this](QWidget*, const QString& title, const QString& prompt,
+                                          const QString& preset) {
+            prompts_ << Prompt{title, prompt, preset};
+            return answer_.isNull() ? preset : answer_;
+        };
+        CurrentDesktop().confirm = [this](QWidget*, const QString& title, const QString& text) {
+            questions_ << title + "|" + text;
+            return confirmAnswer_;
+        };
+    }
+
+    void cleanup() { UseRealDesktop(); }
+
+    void firstRunLoadsDefaultsAndCreatesNoValue()
+    {
+        auto form = StartForm();
+        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(form->Record.LastName(), std::string("Please enter your name!"));
+        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
+        QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
+        QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
+        QVERIFY(MachineAt(StoreFile()).openExisting(RecordKeyPath));
+        QVERIFY(!Stored());
+        // A later load that again finds no value keeps the name held in memory.
+        form->Record.SetLastName("Lee");
+        form->LoadRecord();
+        QCOMPARE(form->Record.LastName(), std::string("Lee"));
+    }
+
+    void firstGameOnANewMachineStoresTheDefaultName()
+    {
+        auto form = StartForm();
+        EndGameWith(*form, 10);
+        QCOMPARE(prompts_.size(), 1);
+        QCOMPARE(prompts_[0].title, QString("New High Score"));
+        QCOMPARE(prompts_[0].prompt, QString("Please enter your name:"));
+        QCOMPARE(prompts_[0].preset, QString("Please enter your name!"));
+        QCOMPARE(form->FinalTotal, 10);
+        QCOMPARE(form->Record.TopName(1), std::string("Please enter your name!"));
+        QCOMPARE(*Stored(), BytesOf(form->Record));
+    }
+
+    void workedExampleThroughTheWindow_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("121") << 121 << "150 A, 121 X, 120 B, 120 C, 90 D";
+        QTest::newRow("120") << 120 << "150 A, 120 B, 120 C, 120 X, 90 D";
+        QTest::newRow("1") << 1 << "150 A, 120 B, 120 C, 90 D, 1 X";
+        QTest::newRow("0") << 0 << "150 A, 120 B, 120 C, 90 D, 0 None";
+        QTest::newRow("151") << 151 << "151 X, 150 A, 120 B, 120 C, 90 D";
+    }
+
+    void workedExampleThroughTheWindow()
+    {
+        QFETCH(int, total);
+        QFETCH(QString, after);
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        answer_ = "X";
+        EndGameWith(*form, total);
+        QCOMPARE(ListOf(form->Record), after);
+        // No name is asked for a total that enters nothing, but the game is saved.
+        QCOMPARE(prompts_.size(), total == 0 ? 0 : 1);
+        QCOMPARE(form->Record.LastName(), std::string(total == 0 ? "Kim" : "X"));
+        if (total != 0) {
+            QCOMPARE(prompts_[0].preset, QString("Kim"));
+        }
+        QCOMPARE(*Stored(), BytesOf(form->Record));
+    }
+
+    void cancelEntersTheScoreUnderTheDefault()
+    {
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        EndGameWith(*form, 95);  // the seam answers a cancel with the preset
+        QCOMPARE(ListOf(form->Record), QString("150 A, 120 B, 120 C, 95 Kim, 90 D"));
+    }
+
+    void namesAreCutAndKeptAsSingleByteText()
+    {
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        answer_ = "abcdefghijklmnopqrstuvwxyz1234";
+        EndGameWith(*form, 200);
+        QCOMPARE(form->Record.TopName(1), std::string("abcdefghijklmnopqrstuvw"));
+        answer_ = QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
+        EndGameWith(*form, 199);
+        QCOMPARE(form->Record.TopName(2), std::string("Zo\xEB ? \xE9"));
+        EndGameWith(*form, 198);  // the default shows the stored bytes as Latin-1
+        QCOMPARE(prompts_.last().preset, QString::fromUtf8("Zo\xC3\xAB ? \xC3\xA9"));
+        answer_ = "";
+        EndGameWith(*form, 197);
+        QCOMPARE(form->Record.TopName(4), std::string());
+        QCOMPARE(form->Record.LastName(), std::string());
+        answer_ = QString();
+        EndGameWith(*form, 196);
+        QCOMPARE(prompts_.last().preset, QString());
+    }
+
+    void gameBelowEveryEntryStillSavesWithTheFlagsAsLoaded()
+    {
+        StoredRecord stored = ExampleRecord();
+        stored.SetTopScore(5, 50);
+        StoreRecord(stored);
+        auto form = StartForm();
+        form->MenuOptionsSetLargeCards->trigger();  // a check mark, not the record
+        EndGameWith(*form, 40);
+        QVERIFY(prompts_.isEmpty());
+        QCOMPARE(*Stored(), BytesOf(stored));
+        QCOMPARE(int(form->Record.LargeCards()), 0);
+    }
+
+    void refusedWriteEndsTheCheckBeforeTheRedraw()
+    {
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        RefuseWrites();
+        form->HighScoreView = True;  // a redraw would paint the Top 5 view
+        MarkSurface(*form);
+        answer_ = "X";
+        form->GameTotal() = 121;
+        form->RunHandler([&] { form->CheckHighScore(); });
+        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QVERIFY(SurfaceStillMarked(*form));
+        QCOMPARE(form->Record.TopName(2), std::string("X"));  // lives in memory only
+        QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
+    }
+
+    void successfulCheckRedrawsTheTable()
+    {
+        auto form = StartForm();
+        form->HighScoreView = True;
+        MarkSurface(*form);
+        EndGameWith(*form, 5);
+        QVERIFY(!SurfaceStillMarked(*form));
+    }
+
+    void resetAnsweredCancelChangesNothing()
+    {
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        form->MenuOptionsResetHighItem->trigger();
+        QCOMPARE(questions_, QStringList{"Confirm|Do you really want to reset the High Scores?"});
+        QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
+        QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
+    }
+
+    void resetAnsweredOkStoresAnEmptyListAndKeepsTheName()
+    {
+        StoredRecord stored = ExampleRecord();
+        stored.bytes()[14] = 0x7E;
+        StoreRecord(stored);
+        auto form = StartForm();
+        form->HighScoreView = True;
+        MarkSurface(*form);
+        confirmAnswer_ = true;
+        form->MenuOptionsResetHighItem->trigger();
+        QVERIFY(SurfaceStillMarked(*form));  // nothing is redrawn
+        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(form->Record.LastName(), std::string("Kim"));
+        const QByteArray saved = *Stored();
+        QCOMPARE(saved, BytesOf(form->Record));
+        QCOMPARE(quint8(saved[14]), quint8(0x7E));
+    }
+
+    void viewHighScoresShowsWhatTheStoreHolds()
+    {
+        auto form = StartForm();
+        StoreRecord(ExampleRecord());  // written meanwhile by another copy
+        form->MenuGameHighScoresItem->trigger();
+        QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
+        QCOMPARE(form->HighScoreView, True);
+    }
+
+    void keyThatCannotBeOpenedStartsAllZeroUnderTheRelaxedRules()
+    {
+        QFile blocker(dir_->filePath("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("VANTREL_MACHINE_STORE", (blocker.fileName() + "/machine.reg").toLocal8Bit());
+        auto form = StartForm();
+        QVERIFY(form->Record.bytes() == StoredRecord().bytes());
+        QVERIFY(form->MenuOptionsRelaxedRulesItem->isChecked());
+        QVERIFY(!form->MenuOptionsPlayRegGameItem->isChecked());
+        QCOMPARE(form->RegularRules, False);
+        QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
+        QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
+        EndGameWith(*form, 12);
+        QCOMPARE(prompts_.size(), 1);
+        QCOMPARE(prompts_[0].preset, QString());
+        // Saving is silently nothing; the entry lives in memory and View shows it.
+        form->MenuGameHighScoresItem->trigger();
+        QVERIFY(desktop_.errors.isEmpty());
+        QCOMPARE(form->Record.TopScore(1), 12);
+        form->MenuGameQuitItem->trigger();
+        QVERIFY(!form->isVisible());
+    }
+
+    void largeCardsSurviveQuitButNotTheCloseBox()
+    {
+        auto first = StartForm();
+        first->MenuOptionsSetLargeCards->trigger();
+        QVERIFY(first->MenuOptionsSetLargeCards->isChecked());
+        first->close();
+        first.reset();
+
+        auto second = StartForm();
+        QVERIFY(!second->MenuOptionsSetLargeCards->isChecked());
+        QCOMPARE(second->CardWidth, 71);
+        second->MenuOptionsSetLargeCards->trigger();
+        second->MenuOptionsAltColorsItem->trigger();
+        second->MenuOptionsRelaxedRulesItem->trigger();
+        second->MenuGameQuitItem->trigger();
+        QVERIFY(!second->isVisible());
+        second.reset();
+
+        auto third = StartForm();
+        QVERIFY(third->MenuOptionsSetLargeCards->isChecked());
+        QVERIFY(third->CardWidth > 71);
+        QVERIFY(third->MenuOptionsAltColorsItem->isChecked());
+        QVERIFY(third->MenuOptionsRelaxedRulesItem->isChecked());
+        const QByteArray stored = *Stored();
+        QCOMPARE(int(stored[StoredRecord::PlayRegGameOffset]), 0);
+        QCOMPARE(int(stored[StoredRecord::AltColorsOffset]), 1);
+        QCOMPARE(int(stored[StoredRecord::LargeCardsOffset]), 1);
+    }
+
+    void quitWithARefusedWriteKeepsTheWindowOpen()
+    {
+        StoreRecord(ExampleRecord());
+        auto form = StartForm();
+        RefuseWrites();
+        form->MenuGameQuitItem->trigger();
+        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QVERIFY(form->isVisible());
+    }
+};
+
+QTEST_MAIN(RecordCommandsTest)
+#include "test_record_commands.moc"
