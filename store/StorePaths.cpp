@@ -21,12 +21,12 @@ QString xdgBase(const char* variable, const QString& defaultBelowHome)
 bool canCreateOrWrite(const QString& filePath)
 {
     const QFileInfo file(filePath);
-    if (file.exists())
-        return file.isFile() && file.isWritable();
-    const QString folder = file.absolutePath();
-    if (!QDir().mkpath(folder))
+    if (file.exists() && !(file.isFile() && file.isWritable()))
         return false;
-    return QFileInfo(folder).isWritable();
+    // A save replaces the file by a new one made in the same folder, so a writable
+    // file in a folder that is not writable cannot be saved either.
+    const QString folder = file.absolutePath();
+    return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
 }
 
 StoreLocation machineStoreLocation(const QString& systemWideFile)

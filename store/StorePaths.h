@@ -36,8 +36,8 @@ StoreLocation userStoreLocation();
 // be exercised without touching /var/lib.
 StoreLocation machineStoreLocation(const QString& systemWideFile);
 
-// True when the file exists and is writable, or does not exist and its folder exists
-// (or can be made) and is writable.
+// True when the file's folder exists (or can be made) and is writable, and the file,
+// if it exists, is a writable file.
 bool canCreateOrWrite(const QString& filePath);
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include "store/StorePaths.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -38,6 +39,20 @@ vantrel::RegFile parseFile(const QString& path)
 {
     const QByteArray raw = readAll(path);
     return vantrel::RegFile::parse(std::string_view(raw.constData(), raw.size()));
+}
+
+// What the writer program leaves after any number of whole saves: "Keep" as written
+// first, and "Big" complete, every byte from the same round.
+bool holdsWholeBigValue(const QString& file, qsizetype bigSize)
+{
+    const vantrel::RegFile parsed = parseFile(file);
+    const vantrel::RegKey* key = parsed.findKey("HKLM\\Software\\Vantrel");
+    if (!key || !key->findValue("Keep") || !key->findValue("Big"))
+        return false;
+    const auto& big = key->findValue("Big")->data;
+    return key->findValue("Keep")->data == std::vector<std::uint8_t>{0x87, 0xd6, 0x12, 0x00}
+           && qsizetype(big.size()) == bigSize
+           && std::all_of(big.begin(), big.end(), [&](std::uint8_t b) { return b == big.front(); });
 }
 
 QProcess* startWriter(QObject* parent, const QStringList& arguments)
@@ -243,6 +258,29 @@ private slots:
         }
     }
 
+    // Readers take no lock: every save must replace the file whole, never in place.
+    void readersNeverSeeAHalfWrittenFile()
+    {
+        const QString file = path("busy.reg");
+        const qsizetype bigSize = 256 * 1024;
+        QProcess* writer = startWriter(this, {file, "big", QString::number(bigSize)});
+        QVERIFY(writer->waitForReadyRead(30000));
+        QVERIFY(holdsWholeBigValue(file, bigSize));
+        // Every round writes a file of the same length, so a cheap look at the raw
+        // bytes tells a whole file from a torn one, and many reads fit in the time.
+        const qsizetype wholeSize = readAll(file).size();
+        QElapsedTimer clock;
+        clock.start();
+        int reads = 0;
+        while (clock.elapsed() < 1500) {
+            const QByteArray raw = readAll(file);
+            QVERIFY2(raw.size() == wholeSize && raw.endsWith("\r\n\r\n"), qPrintable(QString::number(reads)));
+            ++reads;
+        }
+        QVERIFY(writer->state() == QProcess::Running);
+        QVERIFY(holdsWholeBigValue(file, bigSize));
+    }
+
     void writerKilledMidSaveLeavesTheLastWholeFile()
     {
         const QString file = path("killed.reg");
@@ -254,13 +292,7 @@ private slots:
             writer->kill();
             QVERIFY(writer->waitForFinished(10000));
 
-            const vantrel::RegFile parsed = parseFile(file);
-            const vantrel::RegKey* key = parsed.findKey("HKLM\\Software\\Vantrel");
-            QVERIFY(key && key->findValue("Keep") && key->findValue("Big"));
-            QCOMPARE(key->findValue("Keep")->data, (std::vector<std::uint8_t>{0x87, 0xd6, 0x12, 0x00}));
-            const auto& big = key->findValue("Big")->data;
-            QCOMPARE(qsizetype(big.size()), bigSize);
-            QVERIFY(std::all_of(big.begin(), big.end(), [&](std::uint8_t b) { return b == big.front(); }));
+            QVERIFY(holdsWholeBigValue(file, bigSize));
         }
         // The dead writer's lock does not block the next save.
         auto key = machineStore("killed.reg").open(KeyPath);
