@@ -158,7 +158,8 @@ void PaintBox::Report(const MouseHandler& handler, const QMouseEvent* event)
 
 void PaintBox::mousePressEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
-// The second press of a double click acts as a press of its own.
+// A double click reaches the widget as press, release, double click, release: the
+// double click stands for the second press and acts as one.
 void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Report(mouseUp_, event); }
