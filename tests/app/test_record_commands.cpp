@@ -258,6 +258,29 @@ private slots:
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
 
+    void refusedSaveAtTheEndOfAGameLeavesTheNextGameReady()
+    {
+        auto form = StartForm();
+        RefuseWrites();
+        form->MenuGameNewItem->trigger();
+        for (int round = 1; round <= 5; ++round) {
+            if (round > 1) {
+                form->StartNextRound();
+            }
+            // Each placement runs as the mouse release does, inside the handler guard.
+            while (form->Placing != False) {
+                for (int column = 2; column <= 5 && form->Placing != False; ++column) {
+                    form->RunHandler([&] { form->PlaceCard(column); });
+                }
+            }
+        }
+        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(form->Board(1, 1), int(NextPrompt));
+        QCOMPARE(form->Record.TopScore(1), form->GameTotal());
+        form->MenuGameNewItem->trigger();
+        QCOMPARE(form->RoundNo, 1);
+    }
+
     void successfulCheckRedrawsTheTable()
     {
         auto form = StartForm();
