@@ -29,13 +29,22 @@ std::string StoredName(const QString& typed)
     return Latin1FromUtf8(composed.toUtf8().toStdString());
 }
 
-Registry MachineStore() { return Registry(RegistryRoot::Machine); }
+Registry MachineStore()
+{
+    return Registry(RegistryRoot::Machine);
+}
 
 }  // namespace
 
-void TVantrelForm::LoadRecord() { LoadStoredRecord(MachineStore(), Record); }
+void TVantrelForm::LoadRecord()
+{
+    LoadStoredRecord(MachineStore(), Record);
+}
 
-void TVantrelForm::SaveRecord() { SaveStoredRecord(MachineStore(), Record); }
+void TVantrelForm::SaveRecord()
+{
+    SaveStoredRecord(MachineStore(), Record);
+}
 
 void TVantrelForm::CheckHighScore()
 {
@@ -43,9 +52,9 @@ void TVantrelForm::CheckHighScore()
     const int place = FindPlace(Record, FinalTotal);
     MakeRoom(Record, place);
     if (place >= 1) {
-        const QString typed =
-            CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
-                                     QString::fromLatin1(HighScorePrompt), ShownName(Record.LastName()));
+        const QString typed = CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
+                                                       QString::fromLatin1(HighScorePrompt),
+                                                       ShownName(Record.LastName()));
         EnterScore(Record, place, StoredName(typed), FinalTotal);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so

@@ -32,8 +32,7 @@ std::string CutName(const std::string& latin1Name)
     return latin1Name.substr(0, StoredRecord::NameCapacity);
 }
 
-void EnterScore(StoredRecord& record, int place, const std::string& latin1Name,
-                std::int32_t total)
+void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, std::int32_t total)
 {
     assert(place >= 1 && place <= StoredRecord::TopEntries);
     const std::string name = CutName(latin1Name);

@@ -26,8 +26,7 @@ void MakeRoom(StoredRecord& record, int place);
 std::string CutName(const std::string& latin1Name);
 
 // Writes the entry at place (1..5) and keeps the name as the next prompt's default.
-void EnterScore(StoredRecord& record, int place, const std::string& latin1Name,
-                std::int32_t total);
+void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, std::int32_t total);
 
 // Every entry "None" with 0; the tag, the flags and the last name stay.
 void ClearTopScores(StoredRecord& record);

@@ -8,7 +8,10 @@ namespace vantrel {
 
 namespace {
 
-QString ValueName() { return QString::fromLatin1(RecordValueName); }
+QString ValueName()
+{
+    return QString::fromLatin1(RecordValueName);
+}
 
 // Text and integer values cannot be a record; every other type is taken as bytes, as
 // the record has always been read.

@@ -17,17 +17,17 @@ public:
     static constexpr int NameCapacity = 23;
 
     // Byte offsets of the fields.
-    static constexpr int TagOffset = 0;          // short string, capacity 10
+    static constexpr int TagOffset = 0;  // short string, capacity 10
     static constexpr int PlayRegGameOffset = 11;
     static constexpr int AltColorsOffset = 12;
     static constexpr int LargeCardsOffset = 13;
-    static constexpr int TopScoreOffset = 16;    // five little-endian 32-bit integers
-    static constexpr int TopNameOffset = 36;     // five short strings, 24 bytes each
-    static constexpr int LastNameOffset = 156;   // short string, capacity 23
+    static constexpr int TopScoreOffset = 16;   // five little-endian 32-bit integers
+    static constexpr int TopNameOffset = 36;    // five short strings, 24 bytes each
+    static constexpr int LastNameOffset = 156;  // short string, capacity 23
 
     // Texts of a record made by the program itself.
     static constexpr const char* RecordTagText = "Vantrel5";
-    static constexpr const char* EmptyEntryName = "None";      // a list slot with no player
+    static constexpr const char* EmptyEntryName = "None";  // a list slot with no player
     static constexpr const char* DefaultLastName = "Please enter your name!";
 
     using Bytes = std::array<std::uint8_t, Size>;

@@ -122,40 +122,6 @@ private slots:
         QCOMPARE(record.LastName(), std::string());
         QCOMPARE(record.TopScore(5), 7);
     }
-
-    void makingRoomLeavesEverythingOutsideTheListAlone()
-    {
-        StoredRecord record = RecordWith(Example);
-        record.SetTag("Other");
-        record.SetLargeCards(1);
-        record.SetLastName("Zed");
-        record.bytes()[9] = 0xAB;
-        record.bytes()[15] = 0xCD;
-        const StoredRecord before = record;
-        vantrel::MakeRoom(record, 5);
-        vantrel::MakeRoom(record, 0);
-        QVERIFY(record.bytes() == before.bytes());
-        vantrel::MakeRoom(record, 1);
-        QCOMPARE(record.Tag(), std::string("Other"));
-        QCOMPARE(int(record.LargeCards()), 1);
-        QCOMPARE(record.LastName(), std::string("Zed"));
-        QCOMPARE(int(record.bytes()[9]), 0xAB);
-        QCOMPARE(int(record.bytes()[15]), 0xCD);
-        QCOMPARE(Describe(record), QString("150 A, 150 A, 120 B, 120 C, 90 D"));
-    }
-
-    void clearingKeepsTheLastNameAndTheFlags()
-    {
-        StoredRecord record = RecordWith(Example);
-        record.SetLastName("Zed");
-        record.SetPlayRegGame(0);
-        record.SetAltColors(1);
-        vantrel::ClearTopScores(record);
-        QCOMPARE(Describe(record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QCOMPARE(record.LastName(), std::string("Zed"));
-        QCOMPARE(int(record.PlayRegGame()), 0);
-        QCOMPARE(int(record.AltColors()), 1);
-    }
 };
 
 QTEST_APPLESS_MAIN(HighScoreTableTest)

@@ -1,6 +1,5 @@
 // The 180-byte record: field offsets, short strings and their damaged length bytes,
-// the defaults field by field, the overlay of a shorter stored value, and the
-// single-byte text of the names.
+// the defaults field by field, and the single-byte text of the names.
 
 #include "store/SingleByteText.h"
 #include "store/StoredRecord.h"
@@ -107,31 +106,13 @@ private slots:
         QCOMPARE(int(record.bytes()[15]), 0x44);
     }
 
-    void defaultsKeepANonEmptyLastName()
-    {
-        StoredRecord record;
-        record.SetLastName("Kim");
-        record.SetRecordDefaults();
-        QCOMPARE(record.LastName(), std::string("Kim"));
-    }
-
-    void overlayReplacesOnlyTheStoredLength()
-    {
-        StoredRecord record;
-        std::vector<std::uint8_t> value(100, 0x07);
-        record.OverlayStoredValue(value.data(), value.size());
-        QCOMPARE(int(record.bytes()[99]), 7);
-        QCOMPARE(int(record.bytes()[100]), 0);
-        record.OverlayStoredValue(nullptr, 0);
-        QCOMPARE(int(record.bytes()[0]), 7);
-    }
-
     void namesConvertToSingleByteText_data()
     {
         QTest::addColumn<QByteArray>("utf8");
         QTest::addColumn<QByteArray>("latin1");
         QTest::newRow("ascii") << QByteArray("Ann") << QByteArray("Ann");
-        QTest::newRow("latin-1 letters") << QByteArray("J\xC3\xBCrgen \xC3\x98") << QByteArray("J\xFCrgen \xD8");
+        QTest::newRow("latin-1 letters")
+            << QByteArray("J\xC3\xBCrgen \xC3\x98") << QByteArray("J\xFCrgen \xD8");
         QTest::newRow("euro sign") << QByteArray("5\xE2\x82\xAC") << QByteArray("5?");
         QTest::newRow("outside the BMP") << QByteArray("a\xF0\x9F\x82\xA1z") << QByteArray("a?z");
         QTest::newRow("cyrillic") << QByteArray("\xD0\x98\xD0\xB2") << QByteArray("??");

@@ -79,7 +79,11 @@ class RecordStoreTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(dir_.isValid()); file_ = dir_.filePath(QString::number(++count_) + ".reg"); }
+    void init()
+    {
+        QVERIFY(dir_.isValid());
+        file_ = dir_.filePath(QString::number(++count_) + ".reg");
+    }
 
     void firstRunCreatesTheKeyButNotTheValue()
     {
