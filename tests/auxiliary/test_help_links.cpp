@@ -58,16 +58,6 @@ private slots:
         QCOMPARE(desktop.opened.at(2).host(), QStringLiteral("example.example"));
     }
 
-    void relativeAndAbsoluteFileNames()
-    {
-        QCOMPARE(DocumentTarget(QStringLiteral("docs/a.html")),
-                 QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("docs/a.html"))));
-        QCOMPARE(DocumentTarget(QStringLiteral("/tmp/b.html")),
-                 QUrl::fromLocalFile(QStringLiteral("/tmp/b.html")));
-        // A name that only starts like a scheme is still a file.
-        QVERIFY(DocumentTarget(QStringLiteral("https-notes.html")).isLocalFile());
-    }
-
     void textsAreCutTo254Characters()
     {
         const QString address = QStringLiteral("https://vantrel.example/") + QString(300, QLatin1Char('a'));
@@ -78,14 +68,6 @@ private slots:
         const QString wide = QStringLiteral("/") + QString(252, QLatin1Char('g')) +
                              QString::fromUcs4(U"\U0001F0A1");
         QCOMPARE(DocumentTarget(wide).toLocalFile(), wide.left(253));
-    }
-
-    void theMakersHostIsNamedOnce()
-    {
-        QCOMPARE(QUrl(HomePageAddress()).path(), QStringLiteral("/"));
-        QCOMPARE(QUrl(DonationPageAddress()).path(), QStringLiteral("/sw/donate.html"));
-        QCOMPARE(QUrl(DonationPageAddress()).host(), MakerSiteName());
-        QVERIFY(MakerSiteName().endsWith(QStringLiteral(".example")));
     }
 };
 

@@ -35,48 +35,24 @@ private slots:
             QCOMPARE(form.size(), QSize(280, 140));
             QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
             QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
-            QCOMPARE(form.Image1->geometry(), QRect(0, 0, 280, 140));
             QCOMPARE(form.Image1->pixmap().size(), QSize(280, 140));
-            QCOMPARE(form.btnClose->geometry(), QRect(258, 6, 16, 16));
-            QCOMPARE(form.btnClose->text(), QStringLiteral("X"));
             QCOMPARE(form.lblEdition->text(), QStringLiteral("Freeware Edition"));
-            QCOMPARE(form.lblEdition->geometry(), QRect(8, 56, 265, 22));
             QCOMPARE(form.lblProduct->text(), QStringLiteral("Vantrel 8.00"));
-            QCOMPARE(form.lblProduct->geometry(), QRect(8, 32, 263, 25));
             QCOMPARE(form.Label3->text(), QStringLiteral("https://vantrel.example/"));
-            QCOMPARE(form.Label3->geometry(), QRect(66, 112, 149, 13));
+            QCOMPARE(form.btnClose->isHidden(), mode == SplashMode::Splash);
         }
     }
 
-    void labelsUseTheirFontsAndColours()
+    void theLinkIsBlueUnderlinedAndFitsItsLabel()
     {
         TsplashForm form(nullptr, SplashMode::Splash);
         const QColor blue(0, 0, 255);
-        QCOMPARE(form.lblEdition->font().pixelSize(), 13);
-        QVERIFY(form.lblEdition->font().bold());
         QCOMPARE(form.lblEdition->palette().color(QPalette::WindowText), blue);
-        QCOMPARE(form.lblProduct->font().pixelSize(), 16);
-        QVERIFY(form.lblProduct->font().bold());
-        QCOMPARE(form.Label3->font().pixelSize(), 11);
-        QVERIFY(form.Label3->font().underline());
-        QVERIFY(!form.Label3->font().bold());
         QCOMPARE(form.Label3->palette().color(QPalette::WindowText), blue);
-        QCOMPARE(form.btnClose->font().pixelSize(), 11);
-        QVERIFY(form.btnClose->font().bold());
-        // Transparent labels: the picture shows around their text.
-        QVERIFY(!form.lblProduct->autoFillBackground());
-        QVERIFY(!form.Label3->autoFillBackground());
+        QVERIFY(form.Label3->font().underline());
         // The bundled face is the one that is used, so the link fits its label.
         QCOMPARE(QFontInfo(form.Label3->font()).family(), QStringLiteral("Liberation Sans"));
         QVERIFY(form.Label3->fontMetrics().horizontalAdvance(form.Label3->text()) <= 149);
-    }
-
-    void onlyTheAboutModeShowsTheCloseButton()
-    {
-        TsplashForm splash(nullptr, SplashMode::Splash);
-        TsplashForm about(nullptr, SplashMode::About);
-        QVERIFY(splash.btnClose->isHidden());
-        QVERIFY(!about.btnClose->isHidden());
     }
 
     void beforeItsOwnerIsShownItCentresOnTheOwnersStartingBounds()
