@@ -29,7 +29,10 @@ void TVantrelForm::Timer1Timer()
     }
 }
 
-void TVantrelForm::HelpContentsMenuItemClick() { ShowHelp(); }
+void TVantrelForm::HelpContentsMenuItemClick()
+{
+    ShowHelp();
+}
 
 void TVantrelForm::MenuGameAboutItemClick()
 {
@@ -41,6 +44,9 @@ void TVantrelForm::MenuGameAboutItemClick()
     about->ShowModal();
 }
 
-void TVantrelForm::MakeaDonation1Click() { ShowDonationDialog(this); }
+void TVantrelForm::MakeaDonation1Click()
+{
+    ShowDonationDialog(this);
+}
 
 }  // namespace vantrel

@@ -51,18 +51,19 @@ QIcon ProceedIcon()
 QString DonateItemText(int index)
 {
     switch (index) {
-    case DonateNow:
-        return QStringLiteral("Yes, take me to the donations page now!");
-    case AskInTwoWeeks:
-        return QStringLiteral("I still have to check it a bit more, show this again in two weeks");
-    case AlreadyDonated:
-        return QStringLiteral("I already made a donation, don't show this dialog again");
-    case NeverDonate:
-        return QStringLiteral("No, I don't want to donate, never show this dialog again");
-    case AskTomorrow:
-        return QStringLiteral("Not now, notify me again in 1 day");
-    default:
-        return QString();
+        case DonateNow:
+            return QStringLiteral("Yes, take me to the donations page now!");
+        case AskInTwoWeeks:
+            return QStringLiteral(
+                "I still have to check it a bit more, show this again in two weeks");
+        case AlreadyDonated:
+            return QStringLiteral("I already made a donation, don't show this dialog again");
+        case NeverDonate:
+            return QStringLiteral("No, I don't want to donate, never show this dialog again");
+        case AskTomorrow:
+            return QStringLiteral("Not now, notify me again in 1 day");
+        default:
+            return QString();
     }
 }
 
@@ -150,7 +151,10 @@ void TDonateForm::FormCreate()
     rgDonateItems->button(DonateNow)->setFocus();
 }
 
-int TDonateForm::ItemIndex() const { return rgDonateItems->checkedId(); }
+int TDonateForm::ItemIndex() const
+{
+    return rgDonateItems->checkedId();
+}
 
 void TDonateForm::SetItemIndex(int index)
 {
@@ -159,7 +163,10 @@ void TDonateForm::SetItemIndex(int index)
     }
 }
 
-void TDonateForm::ntmOKClick() { close(); }
+void TDonateForm::ntmOKClick()
+{
+    close();
+}
 
 void TDonateForm::lblHomePageClick()
 {
@@ -177,7 +184,10 @@ void TDonateForm::done(int result)
     QDialog::done(result);
 }
 
-void TDonateForm::FormClose() { DonateFormClosed(ItemIndex()); }
+void TDonateForm::FormClose()
+{
+    DonateFormClosed(ItemIndex());
+}
 
 bool TDonateForm::eventFilter(QObject* watched, QEvent* event)
 {

@@ -42,15 +42,15 @@ bool ReminderDue(const DonateReminderState& state, std::int32_t today)
         return false;
     }
     switch (state.DonateState) {
-    case AskInTwoWeeks:
-        return days >= TwoWeeks;
-    case AlreadyDonated:
-    case NeverDonate:
-        return false;
-    case AskTomorrow:
-        return days >= 1;
-    default:
-        return true;
+        case AskInTwoWeeks:
+            return days >= TwoWeeks;
+        case AlreadyDonated:
+        case NeverDonate:
+            return false;
+        case AskTomorrow:
+            return days >= 1;
+        default:
+            return true;
     }
 }
 

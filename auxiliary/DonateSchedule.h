@@ -11,11 +11,11 @@ namespace vantrel {
 // The dialog's answers, in the order of its radio items; the index is the state
 // that is stored.
 enum DonateAnswer : int {
-    DonateNow = 0,         // opens the donation page; asks again at every close
-    AskInTwoWeeks = 1,     // asks again after 14 days
-    AlreadyDonated = 2,    // never asks again at close
-    NeverDonate = 3,       // never asks again at close
-    AskTomorrow = 4,       // asks again on a later calendar day
+    DonateNow = 0,       // opens the donation page; asks again at every close
+    AskInTwoWeeks = 1,   // asks again after 14 days
+    AlreadyDonated = 2,  // never asks again at close
+    NeverDonate = 3,     // never asks again at close
+    AskTomorrow = 4,     // asks again on a later calendar day
 };
 inline constexpr int DonateAnswerCount = 5;
 

@@ -54,8 +54,7 @@ void OpenDocument(const QString& file, const QString& parameters, const QString&
 
 void ShowHelp()
 {
-    OpenDocument(QString::fromLatin1(HelpDocumentName), QString(), QString(),
-                 ShowNormalActivated);
+    OpenDocument(QString::fromLatin1(HelpDocumentName), QString(), QString(), ShowNormalActivated);
 }
 
 }  // namespace vantrel

@@ -43,7 +43,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(folder_.isValid());
-        qputenv("VANTREL_MACHINE_STORE", folder_.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
+        qputenv("VANTREL_MACHINE_STORE",
+                folder_.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
         qputenv("VANTREL_USER_STORE", folder_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
     }
     void init() { desktop_ = std::make_unique<FakeDesktop>(); }
@@ -123,9 +124,8 @@ private slots:
     {
         TVantrelForm form;
         form.HelpContentsMenuItem->trigger();
-        QCOMPARE(desktop_->opened,
-                 QList<QUrl>{QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-                     QStringLiteral("Vantrel0.html")))});
+        QCOMPARE(desktop_->opened, QList<QUrl>{QUrl::fromLocalFile(QDir::current().absoluteFilePath(
+                                       QStringLiteral("Vantrel0.html")))});
     }
 
     // The program block's order: load before any window, the reminder at close,

@@ -72,8 +72,8 @@ private slots:
         const QIcon icon = form.ntmOK->icon();
         const QImage normal = icon.pixmap(24, 24, QIcon::Normal).toImage();
         const QImage disabled = icon.pixmap(24, 24, QIcon::Disabled).toImage();
-        const QImage sheet = QImage(QStringLiteral(":/pictures/proceed"))
-                                 .convertToFormat(normal.format());
+        const QImage sheet =
+            QImage(QStringLiteral(":/pictures/proceed")).convertToFormat(normal.format());
         QCOMPARE(normal, sheet.copy(0, 0, 24, 24));
         QCOMPARE(disabled, sheet.copy(24, 0, 24, 24).convertToFormat(disabled.format()));
     }
@@ -99,8 +99,7 @@ private slots:
             QTest::mouseClick(shown->lblHomePage, Qt::LeftButton, {},
                               shown->lblHomePage->rect().center());
             QVERIFY(shown->isVisible());
-            QCOMPARE(desktop.opened,
-                     QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
+            QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
             shown->SetItemIndex(3);
             shown->ntmOKClick();
         });

@@ -27,7 +27,8 @@ private slots:
         QVERIFY(QDir::setCurrent(folder.path()));
         FakeDesktop desktop;
         ShowHelp();
-        const QString expected = QDir(folder.path()).absoluteFilePath(QStringLiteral("Vantrel0.html"));
+        const QString expected =
+            QDir(folder.path()).absoluteFilePath(QStringLiteral("Vantrel0.html"));
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(expected)});
         QVERIFY(desktop.opened.first().isLocalFile());
     }
@@ -60,13 +61,14 @@ private slots:
 
     void textsAreCutTo254Characters()
     {
-        const QString address = QStringLiteral("https://vantrel.example/") + QString(300, QLatin1Char('a'));
+        const QString address =
+            QStringLiteral("https://vantrel.example/") + QString(300, QLatin1Char('a'));
         QCOMPARE(DocumentTarget(address).toString().size(), 254);
         const QString file = QStringLiteral("/") + QString(300, QLatin1Char('f'));
         QCOMPARE(DocumentTarget(file).toLocalFile(), file.left(254));
         // A character of two UTF-16 units is never split.
-        const QString wide = QStringLiteral("/") + QString(252, QLatin1Char('g')) +
-                             QString::fromUcs4(U"\U0001F0A1");
+        const QString wide =
+            QStringLiteral("/") + QString(252, QLatin1Char('g')) + QString::fromUcs4(U"\U0001F0A1");
         QCOMPARE(DocumentTarget(wide).toLocalFile(), wide.left(253));
     }
 };

@@ -20,7 +20,10 @@ void ClickAt(QWidget* window, QPoint point)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
 }
 
-QPoint CentreOf(const QWidget* child) { return child->geometry().center(); }
+QPoint CentreOf(const QWidget* child)
+{
+    return child->geometry().center();
+}
 
 }  // namespace
 
@@ -73,9 +76,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
         TsplashForm form(&owner, SplashMode::About);
         const QRect bounds = owner.frameGeometry();
-        QCOMPARE(form.CentredPosition(bounds),
-                 QPoint(bounds.left() + (bounds.width() - 280) / 2,
-                        bounds.top() + (bounds.height() - 140) / 2));
+        QCOMPARE(form.CentredPosition(bounds), QPoint(bounds.left() + (bounds.width() - 280) / 2,
+                                                      bounds.top() + (bounds.height() - 140) / 2));
         form.ShowCentred();
         QCOMPARE(form.pos(), form.CentredPosition(bounds));
     }
