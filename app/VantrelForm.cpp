@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -150,9 +151,25 @@ void TVantrelForm::closeEvent(QCloseEvent* event)
 void TVantrelForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The frame is known only once the window is on the screen; fit the outer size
-    // again then, so the frame is counted in.
-    QTimer::singleShot(0, this, [this] { SetOuterSize(outerWidth_, outerHeight_); });
+    QTimer::singleShot(0, this, [this] { FitFrame(); });
+}
+
+void TVantrelForm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    FitFrame();
+}
+
+// The window sizes are outer sizes, frame and caption included. The frame is known
+// only once the window manager has put one around the window, which it reports
+// by moving the window; the size is fitted again whenever the frame changes.
+void TVantrelForm::FitFrame()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame != knownFrame_) {
+        knownFrame_ = frame;
+        SetOuterSize(outerWidth_, outerHeight_);
+    }
 }
 
 void TVantrelForm::SetOuterSize(int width, int height)

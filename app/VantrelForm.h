@@ -127,6 +127,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     // --- the game's hooks -----------------------------------------------------------
     void InvalidatePaintBox() override;
@@ -149,10 +150,12 @@ private:
     void ConnectMainMenu();
     void CreateClientArea();
     void SetOuterSize(int width, int height);
+    void FitFrame();
     void ApplyFeltColour();
 
     int outerWidth_ = 520;
     int outerHeight_ = 440;
+    QSize knownFrame_;
 };
 
 // 0xBBGGRR to a QColor.
