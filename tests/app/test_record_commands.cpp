@@ -264,7 +264,7 @@ private slots:
     {
         auto form = StartForm();
         RefuseWrites();
-        form->MenuGameNewItem->trigger();
+        form->RunHandler([&] { form->NewGame(); });
         for (int round = 1; round <= 5; ++round) {
             if (round > 1) {
                 form->StartNextRound();
@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QCOMPARE(form->Board(1, 1), int(NextPrompt));
         QCOMPARE(form->Record.TopScore(1), form->GameTotal());
-        form->MenuGameNewItem->trigger();
+        form->RunHandler([&] { form->NewGame(); });
         QCOMPARE(form->RoundNo, 1);
     }
 
@@ -366,7 +366,7 @@ private slots:
         QCOMPARE(second->CardWidth, 71);
         second->MenuOptionsSetLargeCards->trigger();
         second->MenuOptionsAltColorsItem->trigger();
-        second->MenuOptionsRelaxedRulesItem->trigger();
+        second->RunHandler([&] { second->MenuOptionsRelaxedRulesItemClick(); });
         second->MenuGameQuitItem->trigger();
         QVERIFY(!second->isVisible());
         second.reset();
