@@ -126,21 +126,6 @@ private slots:
         QCOMPARE(Count(image, image.rect(), Paper), Area(image.rect()) - Area(clip));
     }
 
-    void picturesAreCopiedAtTheirOwnSize()
-    {
-        QImage picture(3, 2, QImage::Format_RGB32);
-        picture.fill(Ink);
-        picture.setPixelColor(2, 1, Pen);
-        QImage image = BlankImage();
-        Canvas canvas(image, {});
-        canvas.Draw(5, 7, picture);
-        canvas.Draw(20, 20, QImage());  // an empty picture paints nothing
-        canvas.End();
-        QCOMPARE(Count(image, QRect(5, 7, 3, 2), Ink), 5);
-        QCOMPARE(image.pixelColor(7, 8), Pen);
-        QCOMPARE(Count(image, image.rect(), Paper), 60 * 60 - 6);
-    }
-
     void fontSizesArePointsAtNinetySixDpi()
     {
         QCOMPARE(vantrel::TableFont(10).pixelSize(), 13);
@@ -151,17 +136,6 @@ private slots:
         QVERIFY(info.bold());
         QCOMPARE(info.pixelSize(), 16);
         QVERIFY(!QFontInfo(vantrel::RegularTableFont(10)).bold());
-    }
-
-    void screenWidthCanBeReplaced()
-    {
-        QImage image = BlankImage();
-        Canvas canvas(image, {});
-        QCOMPARE(canvas.ScreenWidth(), QGuiApplication::primaryScreen()->geometry().width());
-        canvas.SetScreenWidthSource([] { return 1024; });
-        QCOMPARE(canvas.ScreenWidth(), 1024);
-        canvas.SetScreenWidthSource({});
-        QCOMPARE(canvas.ScreenWidth(), QGuiApplication::primaryScreen()->geometry().width());
     }
 
     void paintRequestClearsToFeltAndRunsTheHandler()

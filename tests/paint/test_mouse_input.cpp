@@ -209,15 +209,6 @@ private slots:
         QCOMPARE(placedColumn(), 2);
     }
 
-    void eachClickOfADoubleClickPlaces()
-    {
-        startRelaxedRound(false);
-        QTest::mouseDClick(form().paintBox, Qt::LeftButton, {}, QPoint(120, 50));
-        QCOMPARE(placedColumn(), 2);
-        QVERIFY(form().Board(2, 2) <= vantrel::LastCardCode);
-        QCOMPARE(form().PlacedCount, 2);
-    }
-
     void aDoubleClickIsTwoPressesAndTwoReleases()
     {
         QList<QPoint> downs;
