@@ -70,7 +70,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const qsizetype saveAt = args.indexOf(QStringLiteral("--save"));
-    const QString saveFolder = saveAt >= 0 && saveAt + 1 < args.size() ? args[saveAt + 1] : QString();
+    const QString saveFolder =
+        saveAt >= 0 && saveAt + 1 < args.size() ? args[saveAt + 1] : QString();
 
     vantrel::CurrentDesktop().beep = [] {};
     vantrel::TVantrelForm form;

@@ -32,7 +32,10 @@ Canvas::Canvas(QImage& surface, ShowArea showArea)
 {
 }
 
-Canvas::~Canvas() { End(); }
+Canvas::~Canvas()
+{
+    End();
+}
 
 void Canvas::End()
 {
@@ -169,8 +172,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
     Shown(area);
 }
 
-void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y,
-                      const QString& text)
+void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y, const QString& text)
 {
     const QRect area = Area(left, top, right, bottom);
     if (!Visible(area)) {
@@ -184,11 +186,20 @@ void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y,
     Shown(area);
 }
 
-int Canvas::TextWidth(const QString& text) { return CurrentFont().metrics.horizontalAdvance(text); }
+int Canvas::TextWidth(const QString& text)
+{
+    return CurrentFont().metrics.horizontalAdvance(text);
+}
 
-int Canvas::TextHeight(const QString& /*text*/) { return CurrentFont().metrics.height(); }
+int Canvas::TextHeight(const QString& /*text*/)
+{
+    return CurrentFont().metrics.height();
+}
 
-int Canvas::ScreenWidth() const { return screenWidth_ ? screenWidth_() : 0; }
+int Canvas::ScreenWidth() const
+{
+    return screenWidth_ ? screenWidth_() : 0;
+}
 
 void Canvas::SetScreenWidthSource(std::function<int()> source)
 {

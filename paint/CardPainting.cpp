@@ -5,8 +5,8 @@
 
 #include "app/VantrelForm.h"
 #include "engine/Cards.h"
-#include "paint/CardGeometry.h"
 #include "paint/Canvas.h"
+#include "paint/CardGeometry.h"
 
 namespace vantrel {
 
@@ -19,11 +19,16 @@ constexpr int PromptTextIndent = 8;
 QString RankText(int rank)
 {
     switch (rank) {
-    case Ace: return QStringLiteral("A");
-    case Jack: return QStringLiteral("J");
-    case Queen: return QStringLiteral("Q");
-    case King: return QStringLiteral("K");
-    default: return QString::number(rank);
+        case Ace:
+            return QStringLiteral("A");
+        case Jack:
+            return QStringLiteral("J");
+        case Queen:
+            return QStringLiteral("Q");
+        case King:
+            return QStringLiteral("K");
+        default:
+            return QString::number(rank);
     }
 }
 

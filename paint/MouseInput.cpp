@@ -6,8 +6,8 @@
 
 namespace vantrel {
 
-void TVantrelForm::PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/,
-                                     int X, int Y)
+void TVantrelForm::PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, int X,
+                                     int Y)
 {
     if (button != Qt::LeftButton) {
         return;
@@ -26,8 +26,8 @@ void TVantrelForm::PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifie
     }
 }
 
-void TVantrelForm::PaintBoxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/,
-                                   int X, int /*Y*/)
+void TVantrelForm::PaintBoxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers /*shift*/, int X,
+                                   int /*Y*/)
 {
     if (button != Qt::LeftButton) {
         return;

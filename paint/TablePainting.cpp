@@ -3,8 +3,8 @@
 #include <QString>
 
 #include "app/VantrelForm.h"
-#include "paint/CardGeometry.h"
 #include "paint/Canvas.h"
+#include "paint/CardGeometry.h"
 #include "paint/PaintBox.h"
 
 namespace vantrel {
@@ -14,14 +14,17 @@ namespace {
 constexpr int PanelFontSize = 10;
 constexpr int TopListFontSize = 16;
 constexpr int CornerEllipse = 25;
-constexpr int LabelY = 135;            // the cut/play label above the current card
+constexpr int LabelY = 135;  // the cut/play label above the current card
 constexpr int BannerTileWidth = 48;
 constexpr int BannerTop = 200;
 constexpr int BannerBottom = 224;
 
 }  // namespace
 
-Canvas& TVantrelForm::canvas() { return paintBox->canvas(); }
+Canvas& TVantrelForm::canvas()
+{
+    return paintBox->canvas();
+}
 
 void TVantrelForm::PaintBoxPaint()
 {

@@ -38,9 +38,15 @@ TableFixture::~TableFixture()
     vantrel::UseRealDesktop();
 }
 
-const QImage& TableFixture::surface() const { return form_->paintBox->Surface(); }
+const QImage& TableFixture::surface() const
+{
+    return form_->paintBox->Surface();
+}
 
-QColor TableFixture::pixel(int x, int y) const { return surface().pixelColor(x, y); }
+QColor TableFixture::pixel(int x, int y) const
+{
+    return surface().pixelColor(x, y);
+}
 
 void TableFixture::useLargeCards(bool large)
 {
@@ -75,11 +81,20 @@ void TableFixture::clearBoard()
     }
 }
 
-QColor TableFixture::felt() const { return Colour(form_->FeltColour); }
+QColor TableFixture::felt() const
+{
+    return Colour(form_->FeltColour);
+}
 
-QColor TableFixture::panel() const { return Colour(form_->PanelColour); }
+QColor TableFixture::panel() const
+{
+    return Colour(form_->PanelColour);
+}
 
-QColor Colour(std::uint32_t bgr) { return vantrel::ColourOf(bgr); }
+QColor Colour(std::uint32_t bgr)
+{
+    return vantrel::ColourOf(bgr);
+}
 
 bool ShowsPicture(const QImage& surface, int x, int y, const QImage& picture)
 {

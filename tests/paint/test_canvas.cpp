@@ -35,7 +35,10 @@ int Count(const QImage& image, const QRect& area, const QColor& colour)
     return n;
 }
 
-int Area(const QRect& r) { return r.width() * r.height(); }
+int Area(const QRect& r)
+{
+    return r.width() * r.height();
+}
 
 }  // namespace
 
@@ -81,7 +84,8 @@ private slots:
         QCOMPARE(image.pixelColor(60, 40), Brush);
         QCOMPARE(image.pixelColor(11, 40), Brush);
         // The corners are cut by a quarter of a 25-pixel circle.
-        for (const QPoint corner : {QPoint(10, 10), QPoint(109, 10), QPoint(10, 69), QPoint(109, 69)}) {
+        for (const QPoint corner :
+             {QPoint(10, 10), QPoint(109, 10), QPoint(10, 69), QPoint(109, 69)}) {
             QCOMPARE(image.pixelColor(corner), Paper);
         }
         QCOMPARE(image.pixelColor(12, 12), Paper);

@@ -49,8 +49,12 @@ private slots:
         QPoint down;
         QPoint up;
         box.SetMouseHandlers(
-            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { down = {x, y}; },
-            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { up = {x, y}; });
+            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                down = {x, y};
+            },
+            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                up = {x, y};
+            });
         QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(11, 7));
         QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(31, 23));
         QCOMPARE(down, QPoint(11, 7));

@@ -125,9 +125,9 @@ private slots:
         QTest::addColumn<bool>("large");
         QTest::addColumn<int>("x");
         QTest::addColumn<int>("column");
-        const QList<QPair<int, int>> regular{{90, 0},   {91, 2},   {171, 2}, {172, 3}, {252, 3},
-                                             {253, 4},  {333, 4},  {334, 5}, {414, 5}, {415, 0},
-                                             {500, 0},  {-5, 0}};
+        const QList<QPair<int, int>> regular{{90, 0},  {91, 2},  {171, 2}, {172, 3},
+                                             {252, 3}, {253, 4}, {333, 4}, {334, 5},
+                                             {414, 5}, {415, 0}, {500, 0}, {-5, 0}};
         const QList<QPair<int, int>> large{{101, 0}, {102, 2}, {193, 2}, {194, 3}, {285, 3},
                                            {286, 4}, {377, 4}, {378, 5}, {469, 5}, {470, 0}};
         for (const auto& [x, column] : regular) {
@@ -214,8 +214,12 @@ private slots:
         QList<QPoint> downs;
         QList<QPoint> ups;
         form().paintBox->SetMouseHandlers(
-            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { downs.append({x, y}); },
-            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { ups.append({x, y}); });
+            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                downs.append({x, y});
+            },
+            [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                ups.append({x, y});
+            });
         QTest::mouseDClick(form().paintBox, Qt::LeftButton, {}, QPoint(33, 44));
         QCOMPARE(downs, (QList<QPoint>{{33, 44}, {33, 44}}));
         QCOMPARE(ups, (QList<QPoint>{{33, 44}, {33, 44}}));

@@ -79,7 +79,8 @@ private slots:
         QTest::addColumn<QRect>("box");
         QTest::newRow("regular") << false << false << QRect(QPoint(81, 282), QPoint(484, 349));
         QTest::newRow("large") << true << false << QRect(QPoint(92, 308), QPoint(495, 375));
-        QTest::newRow("large, alternate") << true << true << QRect(QPoint(92, 308), QPoint(495, 375));
+        QTest::newRow("large, alternate")
+            << true << true << QRect(QPoint(92, 308), QPoint(495, 375));
     }
     void panelBoxIsRoundedAndEndsInsideItsRectangle()
     {
@@ -105,7 +106,10 @@ private slots:
         QCOMPARE(table->pixel(box.right(), box.bottom()), table->felt());
     }
 
-    void panelWritesEveryRoundAndTheTotal_data() { panelBoxIsRoundedAndEndsInsideItsRectangle_data(); }
+    void panelWritesEveryRoundAndTheTotal_data()
+    {
+        panelBoxIsRoundedAndEndsInsideItsRectangle_data();
+    }
     void panelWritesEveryRoundAndTheTotal()
     {
         QFETCH(bool, large);
@@ -204,7 +208,8 @@ private slots:
         QCOMPARE(table->pixel(60, 170), Black);
         QCOMPARE(table->pixel(459, 170), Black);
         QCOMPARE(table->pixel(260, 333), Black);
-        QVERIFY(showsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
+        QVERIFY(
+            showsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
         QVERIFY(showsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
         QVERIFY(showsText(360, 60, QStringLiteral("215"), 16, Black, Yellow));
         QVERIFY(showsText(120, 180, QStringLiteral("Ann"), 16, Black, Yellow));
@@ -220,7 +225,7 @@ private slots:
         form().Board(6, 1) = 25;
         form().HighScoreView = vantrel::True;
         table->repaint();
-        QCOMPARE(table->pixel(30, 90), Yellow);   // the prompt, left of the box
+        QCOMPARE(table->pixel(30, 90), Yellow);          // the prompt, left of the box
         QCOMPARE(table->pixel(470, 50), table->felt());  // no card in the crib column
         QCOMPARE(table->pixel(64, 170), Yellow);
     }
