@@ -3,6 +3,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <functional>
+#include <utility>
+
 #include "app/VantrelForm.h"
 
 namespace vantrel {
@@ -56,28 +59,28 @@ void TVantrelForm::BuildMainMenu()
 
 void TVantrelForm::ConnectMainMenu()
 {
-    const auto bind = [this](QAction* item, void (TVantrelForm::*handler)()) {
-        connect(item, &QAction::triggered, this, [this, item, handler] {
+    const auto bind = [this](QAction* item, std::function<void()> command) {
+        connect(item, &QAction::triggered, this, [this, item, command = std::move(command)] {
             // A check item has already changed its mark when it reports the click;
             // the commands look at the mark as it was and set it themselves.
             if (item->isCheckable()) {
                 item->setChecked(!item->isChecked());
             }
-            RunHandler([this, handler] { (this->*handler)(); });
+            RunHandler(command);
         });
     };
-    bind(MenuGameNewItem, &TVantrelForm::NewGame);
-    bind(MenuGameUndoItem, &TVantrelForm::MenuGameUndoItemClick);
-    bind(MenuGameHighScoresItem, &TVantrelForm::MenuGameHighScoresItemClick);
-    bind(MenuGameQuitItem, &TVantrelForm::MenuGameExitItemClick);
-    bind(MenuOptionsPlayRegGameItem, &TVantrelForm::MenuOptionsPlayRegGameItemClick);
-    bind(MenuOptionsRelaxedRulesItem, &TVantrelForm::MenuOptionsRelaxedRulesItemClick);
-    bind(MenuOptionsSetLargeCards, &TVantrelForm::MenuOptionsSetLargeCardsClick);
-    bind(MenuOptionsAltColorsItem, &TVantrelForm::SetAltColorClick);
-    bind(MenuOptionsResetHighItem, &TVantrelForm::MenuOptionsResetHighItemClick);
-    bind(HelpContentsMenuItem, &TVantrelForm::HelpContentsMenuItemClick);
-    bind(AboutVantrel1, &TVantrelForm::MenuGameAboutItemClick);
-    bind(MakeaDonation1, &TVantrelForm::MakeaDonation1Click);
+    bind(MenuGameNewItem, [this] { NewGame(); });
+    bind(MenuGameUndoItem, [this] { MenuGameUndoItemClick(); });
+    bind(MenuGameHighScoresItem, [this] { MenuGameHighScoresItemClick(); });
+    bind(MenuGameQuitItem, [this] { MenuGameExitItemClick(); });
+    bind(MenuOptionsPlayRegGameItem, [this] { MenuOptionsPlayRegGameItemClick(); });
+    bind(MenuOptionsRelaxedRulesItem, [this] { MenuOptionsRelaxedRulesItemClick(); });
+    bind(MenuOptionsSetLargeCards, [this] { MenuOptionsSetLargeCardsClick(); });
+    bind(MenuOptionsAltColorsItem, [this] { SetAltColorClick(); });
+    bind(MenuOptionsResetHighItem, [this] { MenuOptionsResetHighItemClick(); });
+    bind(HelpContentsMenuItem, [this] { HelpContentsMenuItemClick(); });
+    bind(AboutVantrel1, [this] { MenuGameAboutItemClick(); });
+    bind(MakeaDonation1, [this] { MakeaDonation1Click(); });
 }
 
 }  // namespace vantrel
