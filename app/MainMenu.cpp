@@ -12,16 +12,17 @@ namespace vantrel {
 
 namespace {
 
-QAction* AddItem(QMenu* menu, const char* caption, bool enabled = true)
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool enabled = true)
 {
     QAction* item = menu->addAction(QString::fromLatin1(caption));
+    item->setObjectName(QString::fromLatin1(name));
     item->setEnabled(enabled);
     return item;
 }
 
-QAction* AddCheckItem(QMenu* menu, const char* caption, bool checked)
+QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked)
 {
-    QAction* item = AddItem(menu, caption);
+    QAction* item = AddItem(menu, name, caption);
     item->setCheckable(true);
     item->setChecked(checked);
     return item;
@@ -32,27 +33,36 @@ QAction* AddCheckItem(QMenu* menu, const char* caption, bool checked)
 void TVantrelForm::BuildMainMenu()
 {
     QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
     MenuGame = bar->addMenu(QStringLiteral("&Game"));
-    MenuGameNewItem = AddItem(MenuGame, "&Start a New Game");
-    MenuGameUndoItem = AddItem(MenuGame, "&Undo Last Move", false);
-    MenuGameHighScoresItem = AddItem(MenuGame, "View &High Scores");
+    MenuGame->setObjectName(QStringLiteral("MenuGame"));
+    MenuGameNewItem = AddItem(MenuGame, "MenuGameNewItem", "&Start a New Game");
+    MenuGameUndoItem = AddItem(MenuGame, "MenuGameUndoItem", "&Undo Last Move", false);
+    MenuGameHighScoresItem = AddItem(MenuGame, "MenuGameHighScoresItem", "View &High Scores");
     MenuGame->addSeparator();
-    MenuGameQuitItem = AddItem(MenuGame, "&Quit");
+    MenuGameQuitItem = AddItem(MenuGame, "MenuGameQuitItem", "&Quit");
 
     MenuOptions = bar->addMenu(QStringLiteral("&Options"));
-    MenuOptionsPlayRegGameItem = AddCheckItem(MenuOptions, "Play Regular Game", true);
-    MenuOptionsRelaxedRulesItem = AddCheckItem(MenuOptions, "Play with Relaxed Rules", false);
+    MenuOptions->setObjectName(QStringLiteral("MenuOptions"));
+    MenuOptionsPlayRegGameItem =
+        AddCheckItem(MenuOptions, "MenuOptionsPlayRegGameItem", "Play Regular Game", true);
+    MenuOptionsRelaxedRulesItem =
+        AddCheckItem(MenuOptions, "MenuOptionsRelaxedRulesItem", "Play with Relaxed Rules", false);
     MenuOptions->addSeparator();
-    MenuOptionsSetLargeCards = AddCheckItem(MenuOptions, "Use Large Cards", false);
-    MenuOptionsAltColorsItem = AddCheckItem(MenuOptions, "Use Alternate Colors", false);
+    MenuOptionsSetLargeCards =
+        AddCheckItem(MenuOptions, "MenuOptionsSetLargeCards", "Use Large Cards", false);
+    MenuOptionsAltColorsItem =
+        AddCheckItem(MenuOptions, "MenuOptionsAltColorsItem", "Use Alternate Colors", false);
     MenuOptions->addSeparator();
-    MenuOptionsResetHighItem = AddItem(MenuOptions, "Reset High Scores");
+    MenuOptionsResetHighItem =
+        AddItem(MenuOptions, "MenuOptionsResetHighItem", "Reset High Scores");
 
     MenuHelp = bar->addMenu(QStringLiteral("&Help"));
-    HelpContentsMenuItem = AddItem(MenuHelp, "&Contents");
-    AboutVantrel1 = AddItem(MenuHelp, "&About Vantrel");
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    HelpContentsMenuItem = AddItem(MenuHelp, "HelpContentsMenuItem", "&Contents");
+    AboutVantrel1 = AddItem(MenuHelp, "AboutVantrel1", "&About Vantrel");
     MenuHelp->addSeparator();
-    MakeaDonation1 = AddItem(MenuHelp, "Make a Donation");
+    MakeaDonation1 = AddItem(MenuHelp, "MakeaDonation1", "Make a Donation");
 
     ConnectMainMenu();
 }

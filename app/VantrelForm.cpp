@@ -57,6 +57,7 @@ TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
     BuildMainMenu();
     CreateClientArea();
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     // Key preview: the window sees every key before the focused control does.
@@ -64,10 +65,7 @@ TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
     FormCreate();
 }
 
-TVantrelForm::~TVantrelForm()
-{
-    qApp->removeEventFilter(this);
-}
+TVantrelForm::~TVantrelForm() { qApp->removeEventFilter(this); }
 
 void TVantrelForm::FormCreate()
 {
@@ -86,6 +84,7 @@ void TVantrelForm::CreateClientArea()
     ClientArea->setAutoFillBackground(true);
     setCentralWidget(ClientArea);
     paintBox = new PaintBox(ClientArea);
+    paintBox->setObjectName(QStringLiteral("PaintBox"));
     paintBox->SetPaintHandler([this] { PaintBoxPaint(); });
     paintBox->SetMouseHandlers(
         [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
@@ -120,10 +119,7 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
     }
 }
 
-void TVantrelForm::FormClose()
-{
-    CheckDonationReminder(this);
-}
+void TVantrelForm::FormClose() { CheckDonationReminder(this); }
 
 bool TVantrelForm::eventFilter(QObject* watched, QEvent* event)
 {
@@ -198,10 +194,7 @@ void TVantrelForm::SetUndoEnabled(bool enabled) { MenuGameUndoItem->setEnabled(e
 
 bool TVantrelForm::RegularRulesChecked() const { return MenuOptionsPlayRegGameItem->isChecked(); }
 
-bool TVantrelForm::RelaxedRulesChecked() const
-{
-    return MenuOptionsRelaxedRulesItem->isChecked();
-}
+bool TVantrelForm::RelaxedRulesChecked() const { return MenuOptionsRelaxedRulesItem->isChecked(); }
 
 void TVantrelForm::SetRulesCheckMarks(bool regular, bool relaxed)
 {

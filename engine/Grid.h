@@ -25,7 +25,7 @@ private:
         return static_cast<std::size_t>((i - 1) * Second + (j - 1));
     }
 
-    std::array<T, static_cast<std::size_t>(First * Second)> cells_{};
+    std::array<T, static_cast<std::size_t>(First* Second)> cells_{};
 };
 
 }  // namespace vantrel

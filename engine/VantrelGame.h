@@ -31,10 +31,10 @@ inline constexpr int CurrentCardRow = 4;
 inline constexpr int CardRows = 4;
 
 // ScoreTable rows and columns.
-inline constexpr int TotalRow = 6;        // (6,1) is GameTotal
+inline constexpr int TotalRow = 6;  // (6,1) is GameTotal
 inline constexpr int RoundScoreColumn = 1;
 inline constexpr int ShownScoreColumn = 3;
-inline constexpr int NoScore = 255;       // a shown score of 255 shows nothing
+inline constexpr int NoScore = 255;  // a shown score of 255 shows nothing
 
 struct Move {
     int column = 0;
@@ -53,15 +53,15 @@ public:
     VantrelGame& operator=(const VantrelGame&) = delete;
 
     // --- state ---------------------------------------------------------------
-    int Placing = False;       // a round is being placed
-    int RegularRules = False;  // "Play Regular Game" rather than the relaxed rules
-    int HighScoreView = False; // the Top 5 list covers the table
-    int PlacedCount = 0;       // placements of this round, the four deals included
-    Move LastMove;             // the player's last placement; (0,0): nothing to undo
-    int RoundNo = 0;           // 0 before a game, then 1..5
+    int Placing = False;        // a round is being placed
+    int RegularRules = False;   // "Play Regular Game" rather than the relaxed rules
+    int HighScoreView = False;  // the Top 5 list covers the table
+    int PlacedCount = 0;        // placements of this round, the four deals included
+    Move LastMove;              // the player's last placement; (0,0): nothing to undo
+    int RoundNo = 0;            // 0 before a game, then 1..5
     int RowPitch = 50;
-    Grid<int, 6, 5> Board;        // Board(column, row)
-    Grid<int, 6, 3> ScoreTable;   // ScoreTable(row, column)
+    Grid<int, 6, 5> Board;       // Board(column, row)
+    Grid<int, 6, 3> ScoreTable;  // ScoreTable(row, column)
     int FinalTotal = 0;
     DeckOrder Deck{};
     int DeckPos = 1;

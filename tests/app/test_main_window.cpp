@@ -78,6 +78,9 @@ private slots:
     {
         const QList<QAction*> menus = Form().menuBar()->actions();
         QCOMPARE(menus.size(), 3);
+        QCOMPARE(Form().menuBar()->objectName(), QStringLiteral("MainMenu1"));
+        QCOMPARE(Form().MenuOptionsAltColorsItem->objectName(),
+                 QStringLiteral("MenuOptionsAltColorsItem"));
         QCOMPARE(menus[0]->text(), QStringLiteral("&Game"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
