@@ -19,18 +19,29 @@ private:
         return env;
     }
 
-private slots:
-    void aSeedThatIsNoNumberIsReportedOnceAndTheGameStillStarts()
+    // Runs the program for a while as a player would start it; it must still be
+    // running then. Returns what it wrote to standard error.
+    QString RunBriefly(const QString& seed) const
     {
         QProcess program;
-        program.setProcessEnvironment(Environment(QStringLiteral("12abc")));
+        program.setProcessEnvironment(Environment(seed));
         program.start(QStringLiteral(VANTREL_EXE), {});
-        QVERIFY(program.waitForStarted());
+        if (!program.waitForStarted()) {
+            return QStringLiteral("<did not start>");
+        }
         QTest::qWait(1500);
-        QCOMPARE(program.state(), QProcess::Running);
+        const bool running = program.state() == QProcess::Running;
         const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
         program.kill();
         program.waitForFinished();
+        return running ? errors : QStringLiteral("<ended early> ") + errors;
+    }
+
+private slots:
+    void aSeedThatIsNoNumberIsReportedOnceAndTheGameStillStarts()
+    {
+        const QString errors = RunBriefly(QStringLiteral("12abc"));
+        QVERIFY2(!errors.startsWith(QLatin1Char('<')), qPrintable(errors));
         const QStringList lines = errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         const QStringList seedLines = lines.filter(QStringLiteral("VANTREL_SEED"));
         QCOMPARE(seedLines.size(), 1);
@@ -39,15 +50,8 @@ private slots:
 
     void aValidSeedIsTakenSilently()
     {
-        QProcess program;
-        program.setProcessEnvironment(Environment(QStringLiteral("4294967295")));
-        program.start(QStringLiteral(VANTREL_EXE), {});
-        QVERIFY(program.waitForStarted());
-        QTest::qWait(1500);
-        QCOMPARE(program.state(), QProcess::Running);
-        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-        program.kill();
-        program.waitForFinished();
+        const QString errors = RunBriefly(QStringLiteral("4294967295"));
+        QVERIFY2(!errors.startsWith(QLatin1Char('<')), qPrintable(errors));
         QVERIFY2(!errors.contains(QStringLiteral("VANTREL_SEED")), qPrintable(errors));
     }
 };
