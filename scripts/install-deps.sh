@@ -22,4 +22,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 "${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
