@@ -83,6 +83,7 @@ prepare_environment() {
     export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
     export XDG_CONFIG_HOME="$E2E_TMP/home/config"
     export XDG_DATA_HOME="$E2E_TMP/home/data"
+    export XDG_CACHE_HOME="$E2E_TMP/home/cache"
     export QT_QPA_PLATFORMTHEME=
     export QT_QPA_PLATFORM=xcb
     export VANTREL_MACHINE_STORE="$E2E_TMP/machine.reg"
