@@ -28,7 +28,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     vantrel::LoadDonateState(QApplication::applicationFilePath());
-    QApplication::setApplicationDisplayName(QString::fromLatin1(vantrel::ProgramTitle));
 
     int result = 0;
     {

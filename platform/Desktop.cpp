@@ -40,8 +40,10 @@ QString AskTextWithBox(QWidget* parent, const QString& title, const QString& pro
 
 void ShowErrorBox(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, parent);
+    // Titled like the window whose command failed, as the program's own box.
+    const QString title =
+        parent != nullptr ? parent->window()->windowTitle() : QApplication::applicationName();
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

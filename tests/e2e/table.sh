@@ -144,13 +144,13 @@ wait_for_dialog() {
 }
 
 enter_high_score_name() {
-    wait_for_dialog '^New High Score( — .*)?$'
+    wait_for_dialog '^New High Score$'
     # Without a window manager nothing gives the dialog the keyboard.
     xdotool windowfocus --sync "$DIALOG_WIN"
     # The default name is preset and fully selected, so typing replaces it.
     xdotool type --delay 20 "$1"
     xdotool key Return
-    wait_until 10 "the name prompt to close" no_window_named '^New High Score( — .*)?$'
+    wait_until 10 "the name prompt to close" no_window_named '^New High Score$'
 }
 
 # The menu: a click on the "Game" title opens it; its items' access keys choose.
@@ -224,5 +224,5 @@ answer_donation_dialog() {
     xdotool mousemove $((WIN_X + 100)) $((WIN_Y + y)) click 1
     # "Proceed", 133 x 33 at (224,432).
     xdotool mousemove $((WIN_X + 290)) $((WIN_Y + 448)) click 1
-    wait_until 10 "the donation dialog to close" no_window_named '^Make a Donation'
+    wait_until 10 "the donation dialog to close" no_window_named '^Make a Donation$'
 }
