@@ -1,5 +1,6 @@
 #include "store/StoreFile.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -19,12 +20,32 @@ constexpr int LockWaitMilliseconds = 5000;
 // QLockFile's own wait does, or a copy that saves in a loop starves the others.
 constexpr unsigned long LockPollMilliseconds = 2;
 
-bool acquire(QLockFile& lock)
+// A copy writes its process id into the lock file right after creating it. A lock
+// file that still says nothing a second later was left by a copy that died in
+// between; the lock's own check cannot tell whose it is and would wait for it to
+// grow old, so it is removed here.
+constexpr qint64 OrphanedLockAgeMilliseconds = 1000;
+
+bool isOrphaned(const QLockFile& lock, const QString& lockPath)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(lockPath);
+    return info.exists() &&
+           info.lastModified().msecsTo(QDateTime::currentDateTime()) > OrphanedLockAgeMilliseconds;
+}
+
+bool acquire(QLockFile& lock, const QString& lockPath)
 {
     const QDeadlineTimer deadline(LockWaitMilliseconds);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return false;
+        if (isOrphaned(lock, lockPath))
+            lock.removeStaleLockFile();
         QThread::msleep(LockPollMilliseconds);
     }
     return true;
@@ -70,8 +91,9 @@ std::optional<RegFile> changeStoreFile(const StoreLocation& location, const std:
     const QString& path = location.filePath;
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return std::nullopt;
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!acquire(lock))
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    if (!acquire(lock, lockPath))
         return std::nullopt;
     StoreFileContents current = readStoreFile(path);
     if (current.state == StoreFileState::Unreadable)

@@ -281,6 +281,24 @@ private slots:
         QVERIFY(holdsWholeBigValue(file, bigSize));
     }
 
+    // A copy killed between creating its lock file and writing its id into it leaves
+    // an empty lock file behind, which must not hold up the next save.
+    void emptyLockFileOfADeadCopyIsCleared()
+    {
+        const QString file = path("orphan.reg");
+        QFile lockFile(file + ".lock");
+        QVERIFY(lockFile.open(QIODevice::WriteOnly));
+        lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                             QFileDevice::FileModificationTime);
+        lockFile.close();
+        QElapsedTimer clock;
+        clock.start();
+        auto key = machineStore("orphan.reg").open(KeyPath);
+        QVERIFY(key && key->writeInteger(u"After", 1));
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(machineStore("orphan.reg").open(KeyPath)->readInteger(u"After"), 1);
+    }
+
     void writerKilledMidSaveLeavesTheLastWholeFile()
     {
         const QString file = path("killed.reg");
