@@ -148,20 +148,16 @@ void RegKey::removeValue(std::string_view name)
 
 const RegKey* RegFile::findKey(std::string_view path) const
 {
-    const std::string wanted = comparableKeyPath(path);
-    for (const RegKey& key : keys_) {
-        if (comparableKeyPath(key.path) == wanted)
-            return &key;
-    }
-    return nullptr;
+    const auto found = keyIndex_.find(comparableKeyPath(path));
+    return found == keyIndex_.end() ? nullptr : &keys_[found->second];
 }
 
 RegKey& RegFile::ensureKey(std::string_view path)
 {
-    if (const RegKey* found = findKey(path))
-        return keys_[static_cast<std::size_t>(found - keys_.data())];
-    keys_.push_back(RegKey{tidyKeyPath(path), {}});
-    return keys_.back();
+    const auto [entry, added] = keyIndex_.try_emplace(comparableKeyPath(path), keys_.size());
+    if (added)
+        keys_.push_back(RegKey{tidyKeyPath(path), {}});
+    return keys_[entry->second];
 }
 
 std::string RegFile::serialise() const

@@ -32,6 +32,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vantrel {
@@ -80,6 +81,9 @@ public:
 
 private:
     std::vector<RegKey> keys_;
+    // Comparable path -> position in keys_, so that reading a file with many keys
+    // stays linear.
+    std::unordered_map<std::string, std::size_t> keyIndex_;
 };
 
 // A key path in the form the file writes it: components joined by single

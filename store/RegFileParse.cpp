@@ -6,6 +6,8 @@
 #include "store/RegText.h"
 
 #include <optional>
+#include <string>
+#include <unordered_set>
 
 namespace vantrel {
 namespace {
@@ -227,7 +229,22 @@ private:
         if (!value || !currentKey_)
             return;
         value->name = std::move(name);
-        file_.ensureKey(*currentKey_).setValue(std::move(*value));
+        RegKey& key = file_.ensureKey(*currentKey_);
+        // A name met for the first time in its key is new there: appending it without
+        // looking through the key's values keeps a file with many values quick to read.
+        if (seenValues_.insert(*currentKey_ + '\n' + upperAsciiName(value->name)).second)
+            key.values.push_back(std::move(*value));
+        else
+            key.setValue(std::move(*value));
+    }
+
+    static std::string upperAsciiName(std::string name)
+    {
+        for (char& c : name) {
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        }
+        return name;
     }
 
     // Joins the lines a hex value continues on; false when a continuation that the
@@ -252,6 +269,7 @@ private:
     std::size_t pos_ = 0;
     RegFile file_;
     std::optional<std::string> currentKey_;  // path of the key the values go to
+    std::unordered_set<std::string> seenValues_;  // key path + '\n' + upper-case name
     bool oldStyle_ = false;
 };
 

@@ -219,6 +219,29 @@ private slots:
 
     // Random damage to real files: parsing never fails, and whatever survives is
     // written in a form that reads back to the very same text.
+    // A file anyone may edit can hold any number of keys and values; reading it must
+    // stay proportional to its size (a quadratic read would take minutes here).
+    void manyKeysAndValuesReadInOnePass()
+    {
+        constexpr int Count = 20000;
+        std::string text = "Windows Registry Editor Version 5.00\r\n\r\n";
+        for (int i = 0; i < Count; ++i)
+            text += "[HKEY_LOCAL_MACHINE\\Software\\K" + std::to_string(i) + "]\r\n";
+        text += "[HKEY_LOCAL_MACHINE\\Software\\Many]\r\n";
+        for (int i = 0; i < Count; ++i)
+            text += "\"v" + std::to_string(i) + "\"=dword:00000001\r\n";
+        text += "\"V7\"=dword:00000002\r\n";  // the same name again, in other case
+        const RegFile file = RegFile::parse(text);
+        QCOMPARE(file.keys().size(), std::size_t{Count + 1});
+        const RegKey* many = file.findKey("HKLM\\software\\many");
+        QVERIFY(many != nullptr);
+        QCOMPARE(many->values.size(), std::size_t{Count});
+        const RegValue* seven = many->findValue("v7");
+        QVERIFY(seven != nullptr);
+        QCOMPARE(int(seven->data.at(0)), 2);
+        QVERIFY(file.findKey("HKEY_LOCAL_MACHINE\\Software\\K19999") != nullptr);
+    }
+
     void randomDamageNeverBreaksTheRoundTrip()
     {
         std::mt19937 random(20240611);
