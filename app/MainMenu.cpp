@@ -16,6 +16,8 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool enable
 {
     QAction* item = menu->addAction(QString::fromLatin1(caption));
     item->setObjectName(QString::fromLatin1(name));
+    // The menu tree stays as it is on every desktop: no item moves to an application menu.
+    item->setMenuRole(QAction::NoRole);
     item->setEnabled(enabled);
     return item;
 }

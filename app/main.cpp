@@ -27,7 +27,12 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
-    vantrel::LoadDonateState(QApplication::applicationFilePath());
+    // The reminder's state is kept under the name the program was started by, so a
+    // link or copy under another name keeps a state of its own.
+    const QString startedAs = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0'
+                                  ? QString::fromLocal8Bit(argv[0])
+                                  : QApplication::applicationFilePath();
+    vantrel::LoadDonateState(startedAs);
 
     int result = 0;
     {

@@ -7,6 +7,11 @@ namespace vantrel {
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text)
 {
+    // Leading zeros are still the same number; the length check that follows keeps
+    // from_chars from having to parse an absurdly long string.
+    while (text.size() > 1 && text.front() == '0') {
+        text.remove_prefix(1);
+    }
     if (text.empty() || text.size() > 10) {
         return std::nullopt;
     }

@@ -101,7 +101,10 @@ private slots:
     {
         QCOMPARE(ParseSeed("0"), std::optional<std::uint32_t>(0));
         QCOMPARE(ParseSeed("4294967295"), std::optional<std::uint32_t>(4294967295u));
+        QCOMPARE(ParseSeed("00000000042"), std::optional<std::uint32_t>(42));
+        QCOMPARE(ParseSeed("000"), std::optional<std::uint32_t>(0));
         QVERIFY(!ParseSeed("4294967296"));
+        QVERIFY(!ParseSeed("0004294967296"));
         QVERIFY(!ParseSeed("-1"));
         QVERIFY(!ParseSeed("+1"));
         QVERIFY(!ParseSeed("12x"));
