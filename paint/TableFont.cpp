@@ -1,6 +1,8 @@
 #include "paint/TableFont.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 #include <QString>
 #include <QStringList>
 
@@ -8,9 +10,22 @@ namespace vantrel {
 
 namespace {
 
+// Registers a bundled font straight from the program's resource data; the font
+// engine reads the glyphs in place, so no copy of the file is made.
+int AddResourceFont(const QString& path)
+{
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+        return QFontDatabase::addApplicationFont(path);
+    }
+    const auto* data = reinterpret_cast<const char*>(resource.data());
+    return QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(data, static_cast<qsizetype>(resource.size())));
+}
+
 QString LoadedFamily(const char* resource)
 {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(resource));
+    const int id = AddResourceFont(QString::fromLatin1(resource));
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     return families.isEmpty() ? QStringLiteral("Liberation Sans") : families.first();
 }
