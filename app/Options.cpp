@@ -40,20 +40,26 @@ void TVantrelForm::ApplyStoredOptions()
 
 void TVantrelForm::SetLargeCards()
 {
-    CardWidth = LargeCards.width;
-    CardHeight = LargeCards.height;
-    CardBack = &pictures.LCBmp;
-    RankFontSize = LargeCards.rankFontSize;
-    SetOuterSize(LargeCards.windowWidth, WindowHeight);
+    ApplyCardMetrics(LargeCards.width, LargeCards.height, LargeCards.rankFontSize, pictures.LCBmp,
+                     LargeCards.windowWidth);
 }
 
 void TVantrelForm::SetRegularCards()
 {
-    CardWidth = RegularCards.width;
-    CardHeight = RegularCards.height;
-    CardBack = &pictures.RCBmp;
-    RankFontSize = RegularCards.rankFontSize;
-    SetOuterSize(RegularCards.windowWidth, WindowHeight);
+    ApplyCardMetrics(RegularCards.width, RegularCards.height, RegularCards.rankFontSize,
+                     pictures.RCBmp, RegularCards.windowWidth);
+}
+
+// One row of the card-size table. Setting the window size resizes the surface at once;
+// nothing is repainted and the check mark is left to the caller.
+void TVantrelForm::ApplyCardMetrics(int width, int height, int rankFontSize, const QImage& back,
+                                    int windowWidth)
+{
+    CardWidth = width;
+    CardHeight = height;
+    CardBack = &back;
+    RankFontSize = rankFontSize;
+    SetOuterSize(windowWidth, WindowHeight);
 }
 
 void TVantrelForm::MenuOptionsSetLargeCardsClick()

@@ -150,6 +150,8 @@ private:
     void ConnectMainMenu();
     void CreateClientArea();
     void SetOuterSize(int width, int height);
+    void ApplyCardMetrics(int width, int height, int rankFontSize, const QImage& back,
+                          int windowWidth);
     void FitFrame();
     void ApplyFeltColour();
 
