@@ -31,8 +31,7 @@ std::string upperAscii(std::string_view s)
 {
     std::string out(s);
     for (char& c : out) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     return out;
 }
@@ -44,8 +43,7 @@ std::string comparableKeyPath(std::string_view path)
     const std::size_t firstEnd = std::min(tidy.find('\\'), tidy.size());
     const std::string_view hive(tidy.data(), firstEnd);
     for (const HiveAlias& alias : HiveAliases) {
-        if (hive == alias.shortName)
-            return std::string(alias.longName) + tidy.substr(firstEnd);
+        if (hive == alias.shortName) return std::string(alias.longName) + tidy.substr(firstEnd);
     }
     return tidy;
 }
@@ -54,8 +52,7 @@ std::string quoted(std::string_view text)
 {
     std::string out = "\"";
     for (const char c : text) {
-        if (c == '\\' || c == '"')
-            out += '\\';
+        if (c == '\\' || c == '"') out += '\\';
         out += c;
     }
     out += '"';
@@ -67,15 +64,13 @@ std::string quoted(std::string_view text)
 bool writableAsQuotedText(const RegValue& value, std::string& text)
 {
     const auto& data = value.data;
-    if (data.size() < 2 || data[data.size() - 1] != 0 || data[data.size() - 2] != 0)
-        return false;
+    if (data.size() < 2 || data[data.size() - 1] != 0 || data[data.size() - 2] != 0) return false;
     const auto decoded = regtext::fromUtf16le(data);
-    if (!decoded)
-        return false;
-    const bool hasControl = std::any_of(decoded->begin(), decoded->end(),
-                                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-    if (hasControl)
-        return false;
+    if (!decoded) return false;
+    const bool hasControl = std::any_of(decoded->begin(), decoded->end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20;
+    });
+    if (hasControl) return false;
     text = *decoded;
     return true;
 }
@@ -93,8 +88,7 @@ std::string hexDigits(std::uint32_t value, int width)
 
 std::string hexTypePrefix(ValueType type)
 {
-    if (type == ValueType::Binary)
-        return "hex:";
+    if (type == ValueType::Binary) return "hex:";
     std::string number = hexDigits(static_cast<std::uint32_t>(type), 8);
     number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
     return "hex(" + number + "):";
@@ -105,8 +99,7 @@ std::string hexLines(std::string line, const std::vector<std::uint8_t>& data)
     std::string out;
     for (std::size_t i = 0; i < data.size(); ++i) {
         line += hexDigits(data[i], 2);
-        if (i + 1 == data.size())
-            break;
+        if (i + 1 == data.size()) break;
         line += ',';
         if (line.size() >= HexWrapColumn) {
             out += line;
@@ -123,8 +116,7 @@ std::string hexLines(std::string line, const std::vector<std::uint8_t>& data)
 const RegValue* RegKey::findValue(std::string_view name) const
 {
     for (const RegValue& value : values) {
-        if (regtext::sameNameIgnoringCase(value.name, name))
-            return &value;
+        if (regtext::sameNameIgnoringCase(value.name, name)) return &value;
     }
     return nullptr;
 }
@@ -141,23 +133,19 @@ void RegKey::setValue(RegValue value)
     values.push_back(std::move(value));
 }
 
-void RegKey::removeValue(std::string_view name)
-{
-    std::erase_if(values, [name](const RegValue& v) { return regtext::sameNameIgnoringCase(v.name, name); });
-}
-
 const RegKey* RegFile::findKey(std::string_view path) const
 {
     const auto found = keyIndex_.find(comparableKeyPath(path));
     return found == keyIndex_.end() ? nullptr : &keys_[found->second];
 }
 
-RegKey& RegFile::ensureKey(std::string_view path)
+RegKey& RegFile::ensureKey(std::string_view path) { return keys_[ensureKeyPosition(path)]; }
+
+std::size_t RegFile::ensureKeyPosition(std::string_view path)
 {
     const auto [entry, added] = keyIndex_.try_emplace(comparableKeyPath(path), keys_.size());
-    if (added)
-        keys_.push_back(RegKey{tidyKeyPath(path), {}});
-    return keys_[entry->second];
+    if (added) keys_.push_back(RegKey{tidyKeyPath(path), {}});
+    return entry->second;
 }
 
 std::string RegFile::serialise() const
@@ -181,16 +169,28 @@ std::string RegFile::serialise() const
 
 std::string tidyKeyPath(std::string_view path)
 {
-    std::string out;
+    constexpr std::string_view Spaces = " \t";
+    std::vector<std::string_view> parts;
     std::size_t pos = 0;
     while (pos <= path.size()) {
         const std::size_t end = std::min(path.find('\\', pos), path.size());
-        if (end > pos) {
-            if (!out.empty())
-                out += '\\';
-            out += path.substr(pos, end - pos);
-        }
+        if (end > pos) parts.push_back(path.substr(pos, end - pos));
         pos = end + 1;
+    }
+    const auto blank = [&](std::string_view part) {
+        return part.find_first_not_of(Spaces) == std::string_view::npos;
+    };
+    const auto first = std::find_if_not(parts.begin(), parts.end(), blank);
+    const auto last =
+        std::find_if_not(parts.rbegin(), std::make_reverse_iterator(first), blank).base();
+    if (first == last) return {};
+    first->remove_prefix(first->find_first_not_of(Spaces));
+    std::prev(last)->remove_suffix(std::prev(last)->size() -
+                                   std::prev(last)->find_last_not_of(Spaces) - 1);
+    std::string out;
+    for (auto part = first; part != last; ++part) {
+        if (part != first) out += '\\';
+        out += *part;
     }
     return out;
 }
@@ -203,8 +203,9 @@ std::string formatValueLine(const RegValue& value)
     if (value.type == ValueType::String && writableAsQuotedText(value, text))
         return line + quoted(text);
     if (value.type == ValueType::Dword && value.data.size() == 4) {
-        const std::uint32_t number = std::uint32_t(value.data[0]) | std::uint32_t(value.data[1]) << 8
-                                     | std::uint32_t(value.data[2]) << 16 | std::uint32_t(value.data[3]) << 24;
+        const std::uint32_t number =
+            std::uint32_t(value.data[0]) | std::uint32_t(value.data[1]) << 8 |
+            std::uint32_t(value.data[2]) << 16 | std::uint32_t(value.data[3]) << 24;
         return line + "dword:" + hexDigits(number, 8);
     }
     return hexLines(line + hexTypePrefix(value.type), value.data);

@@ -64,7 +64,6 @@ struct RegKey {
 
     const RegValue* findValue(std::string_view name) const;  // names ignore ASCII case
     void setValue(RegValue value);  // replaces a value of the same name, keeping its place
-    void removeValue(std::string_view name);
 };
 
 class RegFile {
@@ -77,6 +76,9 @@ public:
     // short hive names (HKLM, HKCU, ...) standing for the long ones.
     const RegKey* findKey(std::string_view path) const;
     RegKey& ensureKey(std::string_view path);  // adds an empty key at the end if missing
+    // The same, as the key's position in keys(), which stays valid as keys are added.
+    std::size_t ensureKeyPosition(std::string_view path);
+    RegKey& keyAt(std::size_t position) { return keys_[position]; }
     const std::vector<RegKey>& keys() const { return keys_; }
 
 private:
@@ -87,7 +89,9 @@ private:
 };
 
 // A key path in the form the file writes it: components joined by single
-// backslashes, no leading or trailing one ("\Software\\Vantrel\" -> "Software\Vantrel").
+// backslashes, no leading or trailing one ("\Software\\Vantrel\" -> "Software\Vantrel"),
+// and no spaces at either end, as the reader trims them inside "[...]": a tidy path
+// reads back as itself ("a \" -> "a").
 std::string tidyKeyPath(std::string_view path);
 
 // One value as its line in the file (without the line end), continuation lines

@@ -18,7 +18,10 @@ namespace {
 
 std::vector<std::uint8_t> bytes(const QByteArray& b) { return {b.begin(), b.end()}; }
 std::vector<std::uint8_t> fromHex(const char* hex) { return bytes(QByteArray::fromHex(hex)); }
-QByteArray qbytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray qbytes(const std::string& s)
+{
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // UTF-16LE with its terminating NUL, as string values are held.
 std::vector<std::uint8_t> wide(const QString& text)
@@ -106,7 +109,8 @@ private slots:
     void quotedStringsEscapeBackslashAndQuote()
     {
         const RegValue value{"a\"b\\", ValueType::String, wide(QStringLiteral("C:\\x \"y\""))};
-        QCOMPARE(qbytes(vantrel::formatValueLine(value)), QByteArray("\"a\\\"b\\\\\"=\"C:\\\\x \\\"y\\\"\""));
+        QCOMPARE(qbytes(vantrel::formatValueLine(value)),
+                 QByteArray("\"a\\\"b\\\\\"=\"C:\\\\x \\\"y\\\"\""));
     }
 
     void longHexWrapsBelowEightyColumnsAndReadsBack()
@@ -115,7 +119,8 @@ private slots:
         for (std::size_t i = 0; i < record.size(); ++i)
             record[i] = static_cast<std::uint8_t>(i * 7);
         RegFile file;
-        file.ensureKey("HKEY_LOCAL_MACHINE\\Software\\Vantrel").setValue({"fRegInfo", ValueType::Binary, record});
+        file.ensureKey("HKEY_LOCAL_MACHINE\\Software\\Vantrel")
+            .setValue({"fRegInfo", ValueType::Binary, record});
 
         const QList<QByteArray> lines = qbytes(file.serialise()).split('\n');
         int continued = 0;
@@ -127,7 +132,8 @@ private slots:
             }
         }
         QVERIFY(continued >= 6);
-        QCOMPARE(dataOf(RegFile::parse(file.serialise()), "HKLM\\Software\\Vantrel", "fRegInfo"), record);
+        QCOMPARE(dataOf(RegFile::parse(file.serialise()), "HKLM\\Software\\Vantrel", "fRegInfo"),
+                 record);
     }
 
     void readsTheExportInEveryEncoding_data()
@@ -147,14 +153,17 @@ private slots:
         const char* machine = "HKEY_LOCAL_MACHINE\\Software\\Vantrel";
         const char* user = "HKEY_CURRENT_USER\\Software\\vantrel\\DonateForm";
         QCOMPARE(file.keys().size(), std::size_t(2));
-        QCOMPARE(dataOf(file, machine, "fRegInfo"),
-                 fromHex("0856616e7472656c3500000100000000000000000000000000000000000000000000000000"
-                         "044e6f6e650000000000ff"));
+        QCOMPARE(
+            dataOf(file, machine, "fRegInfo"),
+            fromHex("0856616e7472656c3500000100000000000000000000000000000000000000000000000000"
+                    "044e6f6e650000000000ff"));
         QCOMPARE(valueOf(file, machine, "fRegInfo")->type, ValueType::Binary);
-        QCOMPARE(dataOf(file, machine, "Title"), wide(QStringLiteral("Vantrel \"8\" at C:\\Games")));
+        QCOMPARE(dataOf(file, machine, "Title"),
+                 wide(QStringLiteral("Vantrel \"8\" at C:\\Games")));
         QCOMPARE(dataOf(file, machine, ""), wide(QStringLiteral("default")));
         QCOMPARE(dataOf(file, user, "donatestatus"), (std::vector<std::uint8_t>{4, 0, 0, 0}));
-        QCOMPARE(dataOf(file, user, "DonateLastPrompt"), (std::vector<std::uint8_t>{0x8b, 0x9a, 0, 0}));
+        QCOMPARE(dataOf(file, user, "DonateLastPrompt"),
+                 (std::vector<std::uint8_t>{0x8b, 0x9a, 0, 0}));
         QCOMPARE(valueOf(file, user, "Path")->type, ValueType::ExpandString);
         QCOMPARE(dataOf(file, user, "Path"), wide(QStringLiteral("%HOME%")));
         // Written back, it is the same text the tool wrote, less the encoding.
@@ -163,17 +172,18 @@ private slots:
 
     void readsHandEditedAndOldStyleFiles()
     {
-        const RegFile file = RegFile::parse("REGEDIT4\n"
-                                            "; options of the game\n"
-                                            "  [ hklm\\software\\vantrel ]  \n"
-                                            "\"A\" = dword: 0000002A\n"
-                                            "\"B\"=HEX:01, 02 ,3\n"
-                                            "\"S\"=hex(2):41,42,00\n"
-                                            "[-HKEY_LOCAL_MACHINE\\Software\\Gone]\n"
-                                            "\"Lost\"=dword:00000001\n"
-                                            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
-                                            "\"C\"=\"merged\"\n"
-                                            "\"A\"=-\n");
+        const RegFile file = RegFile::parse(
+            "REGEDIT4\n"
+            "; options of the game\n"
+            "  [ hklm\\software\\vantrel ]  \n"
+            "\"A\" = dword: 0000002A\n"
+            "\"B\"=HEX:01, 02 ,3\n"
+            "\"S\"=hex(2):41,42,00\n"
+            "[-HKEY_LOCAL_MACHINE\\Software\\Gone]\n"
+            "\"Lost\"=dword:00000001\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
+            "\"C\"=\"merged\"\n"
+            "\"A\"=-\n");
         const char* key = "HKEY_LOCAL_MACHINE\\Software\\Vantrel";
         QCOMPARE(file.keys().size(), std::size_t(1));
         QCOMPARE(dataOf(file, key, "a"), (std::vector<std::uint8_t>{42, 0, 0, 0}));
@@ -185,61 +195,103 @@ private slots:
 
     void damagedLinesCostOnlyThemselves()
     {
-        const RegFile file = RegFile::parse("Windows Registry Editor Version 5.00\n"
-                                            "garbage line here \x01\x02\n"
-                                            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
-                                            "\"Good1\"=dword:00000001\n"
-                                            "\"BadDword\"=dword:123456789\n"
-                                            "\"BadDword2\"=dword:xyz\n"
-                                            "\"Odd\"=hex:01,0g,03\n"
-                                            "\"Cut\"=hex:01,02,\\\n"
-                                            "\"Good2\"=\"still here\"\n"
-                                            "\"Open\"=\"no closing quote\n"
-                                            "=dword:00000005\n"
-                                            "\"NoEquals\" dword:00000001\n"
-                                            "\"Good3\"=hex:0a,0b,\\\n"
-                                            "  0c\n"
-                                            "[HKEY_LOCAL_MACHINE\\Software\\Torn\n"
-                                            "\"Orphan\"=dword:00000007\n"
-                                            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
-                                            "\"Good4\"=dword:00000004\n"
-                                            "\"Tail\"=hex:01,02,\\");
+        const RegFile file = RegFile::parse(
+            "Windows Registry Editor Version 5.00\n"
+            "garbage line here \x01\x02\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
+            "\"Good1\"=dword:00000001\n"
+            "\"BadDword\"=dword:123456789\n"
+            "\"BadDword2\"=dword:xyz\n"
+            "\"Odd\"=hex:01,0g,03\n"
+            "\"Cut\"=hex:01,02,\\\n"
+            "\"Good2\"=\"still here\"\n"
+            "\"Open\"=\"no closing quote\n"
+            "=dword:00000005\n"
+            "\"NoEquals\" dword:00000001\n"
+            "\"Good3\"=hex:0a,0b,\\\n"
+            "  0c\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Torn\n"
+            "\"Orphan\"=dword:00000007\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
+            "\"Good4\"=dword:00000004\n"
+            "\"Tail\"=hex:01,02,\\");
         const char* key = "HKEY_LOCAL_MACHINE\\Software\\Vantrel";
-        QCOMPARE(file.keys().size(), std::size_t(1));
+        QCOMPARE(file.keys().size(), std::size_t(2));
         const RegKey* vantrel = file.findKey(key);
         QVERIFY(vantrel);
         std::vector<std::string> names;
-        for (const RegValue& v : vantrel->values)
-            names.push_back(v.name);
+        for (const RegValue& v : vantrel->values) names.push_back(v.name);
         QCOMPARE(names, (std::vector<std::string>{"Good1", "Good2", "Good3", "Good4"}));
         QCOMPARE(dataOf(file, key, "Good2"), wide(QStringLiteral("still here")));
         QCOMPARE(dataOf(file, key, "Good3"), (std::vector<std::uint8_t>{10, 11, 12}));
         QCOMPARE(dataOf(file, key, "Good4"), (std::vector<std::uint8_t>{4, 0, 0, 0}));
+        // A key line that lost only its closing bracket still holds its values.
+        QCOMPARE(dataOf(file, "HKLM\\Software\\Torn", "Orphan"),
+                 (std::vector<std::uint8_t>{7, 0, 0, 0}));
+    }
+
+    // Whatever key a save writes reads back as that very key.
+    void keyPathsRoundTrip_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("space before a trailing backslash") << "HKLM\\a \\"
+                                                           << "HKLM\\a";
+        QTest::newRow("blank last part") << "HKLM\\a\\ \\\t"
+                                         << "HKLM\\a";
+        QTest::newRow("spaces around") << "  HKLM\\Software\\b c  "
+                                       << "HKLM\\Software\\b c";
+        QTest::newRow("spaces inside parts") << "HKLM\\ x \\y"
+                                             << "HKLM\\ x \\y";
+        QTest::newRow("brackets") << "HKLM\\[x]\\y]"
+                                  << "HKLM\\[x]\\y]";
+    }
+    void keyPathsRoundTrip()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, written);
+        RegFile file;
+        file.ensureKey(path.toStdString()).setValue({"v", ValueType::Dword, {1, 0, 0, 0}});
+        QCOMPARE(QString::fromStdString(file.keys().front().path), written);
+        const RegFile back = RegFile::parse(file.serialise());
+        QCOMPARE(back.keys().size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(back.keys().front().path), written);
+        QVERIFY(back.findKey(path.toStdString()) &&
+                back.findKey(path.toStdString())->findValue("v"));
     }
 
     // Random damage to real files: parsing never fails, and whatever survives is
     // written in a form that reads back to the very same text.
-    // A file anyone may edit can hold any number of keys and values; reading it must
-    // stay proportional to its size (a quadratic read would take minutes here).
-    void manyKeysAndValuesReadInOnePass()
+    // A file anyone may edit can take any shape within the size limit; reading it must
+    // stay proportional to its size (benchmarks/store_read_benchmark times these).
+    void adversarialShapesAreReadWhole()
     {
-        constexpr int Count = 20000;
-        std::string text = "Windows Registry Editor Version 5.00\r\n\r\n";
-        for (int i = 0; i < Count; ++i)
-            text += "[HKEY_LOCAL_MACHINE\\Software\\K" + std::to_string(i) + "]\r\n";
-        text += "[HKEY_LOCAL_MACHINE\\Software\\Many]\r\n";
-        for (int i = 0; i < Count; ++i)
-            text += "\"v" + std::to_string(i) + "\"=dword:00000001\r\n";
-        text += "\"V7\"=dword:00000002\r\n";  // the same name again, in other case
-        const RegFile file = RegFile::parse(text);
-        QCOMPARE(file.keys().size(), std::size_t{Count + 1});
-        const RegKey* many = file.findKey("HKLM\\software\\many");
+        constexpr std::size_t Limit = 1024 * 1024;
+        // Many keys, then a long key path with many short values under it.
+        std::string longPath = "Windows Registry Editor Version 5.00\r\n\r\n";
+        int keys = 0;
+        while (longPath.size() < Limit / 4)
+            longPath += "[HKEY_LOCAL_MACHINE\\Software\\K" + std::to_string(keys++) + "]\r\n";
+        longPath += "[HKEY_LOCAL_MACHINE\\" + std::string(Limit / 4, 'p') + "]\r\n";
+        int values = 0;
+        while (longPath.size() < Limit - 32)
+            longPath += "\"v" + std::to_string(values++) + "\"=dword:1\r\n";
+        const RegFile first = RegFile::parse(longPath);
+        QCOMPARE(first.keys().size(), std::size_t(keys + 1));
+        QCOMPARE(first.keys().back().values.size(), std::size_t(values));
+        QVERIFY(first.keys().back().findValue("V7") != nullptr);
+
+        // One name over and over: the last value wins, in the first one's place.
+        std::string sameName = "[HKEY_LOCAL_MACHINE\\Software\\Many]\r\n\"first\"=dword:1\r\n";
+        int round = 0;
+        while (sameName.size() < Limit - 32)
+            sameName += round++ % 2 ? "\"SAME\"=dword:3\r\n" : "\"same\"=dword:2\r\n";
+        const RegFile second = RegFile::parse(sameName);
+        const RegKey* many = second.findKey("HKLM\\software\\many");
         QVERIFY(many != nullptr);
-        QCOMPARE(many->values.size(), std::size_t{Count});
-        const RegValue* seven = many->findValue("v7");
-        QVERIFY(seven != nullptr);
-        QCOMPARE(int(seven->data.at(0)), 2);
-        QVERIFY(file.findKey("HKEY_LOCAL_MACHINE\\Software\\K19999") != nullptr);
+        QCOMPARE(many->values.size(), std::size_t(2));
+        QCOMPARE(many->values[1].name, std::string("same"));
+        QCOMPARE(int(many->values[1].data.at(0)), round % 2 ? 2 : 3);
     }
 
     void randomDamageNeverBreaksTheRoundTrip()
@@ -252,15 +304,24 @@ private slots:
             for (int e = 0; e < edits && !text.empty(); ++e) {
                 const std::size_t at = random() % text.size();
                 switch (random() % 4) {
-                case 0: text[at] = static_cast<char>(random() % 256); break;
-                case 1: text.erase(at, 1 + random() % 8); break;
-                case 2: text.insert(at, 1, "\\\",=[]@;\n\r"[random() % 10]); break;
-                default: text.resize(at); break;
+                    case 0:
+                        text[at] = static_cast<char>(random() % 256);
+                        break;
+                    case 1:
+                        text.erase(at, 1 + random() % 8);
+                        break;
+                    case 2:
+                        text.insert(at, 1, "\\\",=[]@;\n\r"[random() % 10]);
+                        break;
+                    default:
+                        text.resize(at);
+                        break;
                 }
             }
             const std::string once = RegFile::parse(text).serialise();
             const std::string twice = RegFile::parse(once).serialise();
-            QVERIFY2(once == twice, qPrintable(QByteArray::fromStdString(text).toPercentEncoding()));
+            QVERIFY2(once == twice,
+                     qPrintable(QByteArray::fromStdString(text).toPercentEncoding()));
         }
     }
 };
