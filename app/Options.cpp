@@ -111,10 +111,16 @@ void TVantrelForm::ApplyFeltColour()
 
 void TVantrelForm::MenuGameExitItemClick()
 {
-    Record.SetPlayRegGame(MenuOptionsPlayRegGameItem->isChecked() ? 1 : 0);
-    Record.SetAltColors(MenuOptionsAltColorsItem->isChecked() ? 1 : 0);
-    Record.SetLargeCards(MenuOptionsSetLargeCards->isChecked() ? 1 : 0);
-    SaveRecord();  // a refused write ends the command here: the window stays open
+    // Only the flags go into the record as the store holds it now; the list and the
+    // last name stay as other copies may have left them.
+    const std::uint8_t playRegGame = MenuOptionsPlayRegGameItem->isChecked() ? 1 : 0;
+    const std::uint8_t altColors = MenuOptionsAltColorsItem->isChecked() ? 1 : 0;
+    const std::uint8_t largeCards = MenuOptionsSetLargeCards->isChecked() ? 1 : 0;
+    SaveRecord([=](StoredRecord& record) {
+        record.SetPlayRegGame(playRegGame);
+        record.SetAltColors(altColors);
+        record.SetLargeCards(largeCards);
+    });  // a save that cannot be made ends the command here: the window stays open
     close();
 }
 

@@ -16,10 +16,7 @@ const char* const ResetTitle = "Confirm";
 const char* const ResetQuestion = "Do you really want to reset the High Scores?";
 
 // Stored names are single-byte text; every byte shows as its Latin-1 character.
-QString ShownName(const std::string& latin1)
-{
-    return QString::fromUtf8(Utf8FromLatin1(latin1));
-}
+QString ShownName(const std::string& latin1) { return QString::fromUtf8(Utf8FromLatin1(latin1)); }
 
 // A typed name as the record holds it: composed first, so that a letter typed as a base
 // and an accent keeps its single-byte form; anything else without one becomes '?'.
@@ -29,37 +26,31 @@ std::string StoredName(const QString& typed)
     return Latin1FromUtf8(composed.toUtf8().toStdString());
 }
 
-Registry MachineStore()
-{
-    return Registry(RegistryRoot::Machine);
-}
-
 }  // namespace
 
-void TVantrelForm::LoadRecord()
-{
-    LoadStoredRecord(MachineStore(), Record);
-}
+void TVantrelForm::LoadRecord() { LoadStoredRecord(machineStore_, Record); }
 
-void TVantrelForm::SaveRecord()
+void TVantrelForm::SaveRecord(const RecordChange& change)
 {
-    SaveStoredRecord(MachineStore(), Record);
+    UpdateStoredRecord(machineStore_, Record, change);
 }
 
 void TVantrelForm::CheckHighScore()
 {
     FinalTotal = GameTotal();
-    const int place = FindPlace(Record, FinalTotal);
-    MakeRoom(Record, place);
-    if (place >= 1) {
+    // The player is asked for a name when the total enters the list as this copy
+    // holds it; the entry then joins the list as the store holds it at the save.
+    std::optional<std::string> name;
+    if (FindPlace(Record, FinalTotal) >= 1) {
         const QString typed = CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
                                                        QString::fromLatin1(HighScorePrompt),
                                                        ShownName(Record.LastName()));
-        EnterScore(Record, place, StoredName(typed), FinalTotal);
+        name = StoredName(typed);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so
     // the table is not redrawn.
-    SaveRecord();
+    const std::int32_t total = FinalTotal;
+    SaveRecord([&](StoredRecord& record) { EnterGame(record, total, name); });
     DrawBoard();
 }
 
@@ -71,8 +62,7 @@ void TVantrelForm::MenuOptionsResetHighItemClick()
     }
     // Nothing is redrawn: a Top 5 view on the screen shows the old list until it is
     // next painted.
-    ClearTopScores(Record);
-    SaveRecord();
+    SaveRecord(ClearTopScores);
 }
 
 void TVantrelForm::MenuGameHighScoresItemClick()

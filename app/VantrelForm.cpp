@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMoveEvent>
@@ -17,6 +18,7 @@
 #include "engine/Seed.h"
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
+#include "store/StoreFile.h"
 
 namespace vantrel {
 
@@ -25,6 +27,17 @@ namespace {
 constexpr int SplashMilliseconds = 1500;
 // The drawing surface stops this far above the bottom of the client area.
 constexpr int PaintBoxBottomGap = 4;
+
+// A save that waits for another copy of the game to finish its own shows the busy
+// cursor; the wait is short and bounded.
+void ShowBusyWhileTheStoreWaits(bool waiting)
+{
+    if (waiting) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
 
 void SeedRandomGenerator()
 {
@@ -62,6 +75,7 @@ TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     // Key preview: the window sees every key before the focused control does.
     qApp->installEventFilter(this);
+    setStoreLockWaitObserver(ShowBusyWhileTheStoreWaits);
     FormCreate();
 }
 

@@ -9,6 +9,7 @@
 
 #include "engine/VantrelGame.h"
 #include "paint/Pictures.h"
+#include "store/RecordStore.h"
 #include "store/StoredRecord.h"
 
 class QAction;
@@ -80,6 +81,8 @@ public:
 
     // --- the stored record in memory -------------------------------------------------
     StoredRecord Record;
+    // Where the record is kept, chosen once at start-up.
+    Registry machineStore_{RegistryRoot::Machine};
 
     // --- commands -------------------------------------------------------------------
     void MenuGameExitItemClick();
@@ -115,7 +118,8 @@ public:
 
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
     void LoadRecord() override;
-    void SaveRecord();
+    // Saves one command's change into the record as the store holds it now.
+    void SaveRecord(const RecordChange& change);
     void CheckHighScore() override;
 
     // Runs one command or event handler the way the message loop does: an error that

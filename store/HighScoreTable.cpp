@@ -41,6 +41,17 @@ void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, 
     record.SetTopScore(place, total);
 }
 
+void EnterGame(StoredRecord& record, std::int32_t total,
+               const std::optional<std::string>& latin1Name)
+{
+    const int place = FindPlace(record, total);
+    if (place < 1) {
+        return;
+    }
+    MakeRoom(record, place);
+    EnterScore(record, place, latin1Name.value_or(record.LastName()), total);
+}
+
 void ClearTopScores(StoredRecord& record)
 {
     for (int entry = 1; entry <= StoredRecord::TopEntries; ++entry) {

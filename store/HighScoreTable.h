@@ -5,6 +5,7 @@
 // end-of-game check only adds the name prompt and the save.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "store/StoredRecord.h"
@@ -27,6 +28,14 @@ std::string CutName(const std::string& latin1Name);
 
 // Writes the entry at place (1..5) and keeps the name as the next prompt's default.
 void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, std::int32_t total);
+
+// A finished game's total entered into the list as record holds it, by the same place
+// search and room as above: under name, or, when the player was not asked for one,
+// under the last name, the default the prompt would have offered. A total that beats
+// no entry changes nothing. This is how a game's entry joins the list as another copy
+// of the game may have left it since the player was asked.
+void EnterGame(StoredRecord& record, std::int32_t total,
+               const std::optional<std::string>& latin1Name);
 
 // Every entry "None" with 0; the tag, the flags and the last name stay.
 void ClearTopScores(StoredRecord& record);

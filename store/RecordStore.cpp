@@ -8,10 +8,7 @@ namespace vantrel {
 
 namespace {
 
-QString ValueName()
-{
-    return QString::fromLatin1(RecordValueName);
-}
+QString ValueName() { return QString::fromLatin1(RecordValueName); }
 
 // Text and integer values cannot be a record; every other type is taken as bytes, as
 // the record has always been read.
@@ -20,24 +17,33 @@ bool IsRefusedType(ValueType type)
     return type == ValueType::String || type == ValueType::ExpandString || type == ValueType::Dword;
 }
 
-RecordLoad ReadValueInto(const RegistryKey& key, StoredRecord& record)
+std::optional<RegistryValue> StoredValue(const RegistryKey& key)
 {
     const auto info = key.valueInfo(ValueName());
-    if (!info) {
-        record.SetRecordDefaults();
-        return RecordLoad::Defaults;
-    }
     const auto bytes = key.readBytes(ValueName());
-    if (IsRefusedType(info->type) || !bytes || bytes->size() > StoredRecord::Size) {
-        record.SetRecordDefaults();
-        return RecordLoad::Defaults;
+    if (!info || !bytes) {
+        return std::nullopt;
     }
-    record.OverlayStoredValue(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-                              static_cast<std::size_t>(bytes->size()));
-    return RecordLoad::Overlaid;
+    return RegistryValue{info->type, *bytes};
+}
+
+QByteArray BytesOf(const StoredRecord& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()), StoredRecord::Size);
 }
 
 }  // namespace
+
+RecordLoad ApplyStoredValue(const std::optional<RegistryValue>& stored, StoredRecord& record)
+{
+    if (!stored || IsRefusedType(stored->type) || stored->bytes.size() > StoredRecord::Size) {
+        record.SetRecordDefaults();
+        return RecordLoad::Defaults;
+    }
+    record.OverlayStoredValue(reinterpret_cast<const std::uint8_t*>(stored->bytes.constData()),
+                              static_cast<std::size_t>(stored->bytes.size()));
+    return RecordLoad::Overlaid;
+}
 
 RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record)
 {
@@ -51,7 +57,7 @@ RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record)
         return RecordLoad::KeyNotOpened;
     }
     try {
-        return ReadValueInto(*key, record);
+        return ApplyStoredValue(StoredValue(*key), record);
     } catch (const std::exception&) {
         // Whatever goes wrong while reading, the program starts from the defaults.
         record.SetRecordDefaults();
@@ -59,17 +65,21 @@ RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record)
     }
 }
 
-void SaveStoredRecord(const Registry& machine, const StoredRecord& record)
+void UpdateStoredRecord(const Registry& machine, StoredRecord& record, const RecordChange& change)
 {
     std::optional<RegistryKey> key = machine.open(RecordKeyPath);
-    if (!key) {
-        return;
-    }
-    const auto& bytes = record.bytes();
-    const QByteArray data(reinterpret_cast<const char*>(bytes.data()), StoredRecord::Size);
-    if (!key->writeBinary(ValueName(), data)) {
+    StoredRecord merged = record;
+    const bool saved =
+        key && key->updateValue(ValueName(), [&](const std::optional<RegistryValue>& stored) {
+            ApplyStoredValue(stored, merged);
+            change(merged);
+            return RegistryValue{ValueType::Binary, BytesOf(merged)};
+        });
+    if (!saved) {
+        change(record);
         throw StoreWriteError(RecordValueName);
     }
+    record = merged;
 }
 
 }  // namespace vantrel

@@ -6,6 +6,9 @@
 #include "store/Registry.h"
 #include "store/StoredRecord.h"
 
+#include <functional>
+#include <optional>
+
 namespace vantrel {
 
 inline constexpr const char16_t* RecordKeyPath = u"\\Software\\Vantrel";
@@ -23,8 +26,23 @@ enum class RecordLoad {
 // be neither opened nor created the record keeps what it holds.
 RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record);
 
-// Writes all 180 bytes as a binary value. Does nothing when the key can be neither
-// opened nor created; throws StoreWriteError when the store refuses the write itself.
-void SaveStoredRecord(const Registry& machine, const StoredRecord& record);
+// What one stored value (or none) does to the record, by the rules above.
+RecordLoad ApplyStoredValue(const std::optional<RegistryValue>& stored, StoredRecord& record);
+
+// One command's change to the record: an entry of a finished game, a reset of the
+// list, the option flags.
+using RecordChange = std::function<void(StoredRecord&)>;
+
+// Saves a command's change. The store is shared by every copy of the game on the
+// machine, so a save never writes back an older copy of the whole record, which would
+// take away what other copies entered meanwhile: under the store's lock the stored
+// value is read again and taken over the record as LoadStoredRecord takes it, change
+// is made to that, and the result is written and becomes the record.
+//
+// When no save can be made (the key can be neither opened nor created, or the store
+// refuses the write), the record gets change on its own, so the game goes on with it
+// in memory, and StoreWriteError is thrown: the command stops there and the player is
+// told. A failure is never taken for a save.
+void UpdateStoredRecord(const Registry& machine, StoredRecord& record, const RecordChange& change);
 
 }  // namespace vantrel

@@ -81,8 +81,7 @@ char32_t nextUtf8(std::string_view s, std::size_t& pos)
 // substitutes U+FFFD.
 std::optional<std::string> decodeUtf16(std::string_view raw, bool bigEndian, bool strict)
 {
-    if (strict && raw.size() % 2 != 0)
-        return std::nullopt;
+    if (strict && raw.size() % 2 != 0) return std::nullopt;
     std::string out;
     out.reserve(raw.size() / 2);
     const std::size_t units = raw.size() / 2;
@@ -97,15 +96,13 @@ std::optional<std::string> decodeUtf16(std::string_view raw, bool bigEndian, boo
             appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
             ++i;
         } else if (isHighSurrogate(u) || isLowSurrogate(u)) {
-            if (strict)
-                return std::nullopt;
+            if (strict) return std::nullopt;
             appendUtf8(out, ReplacementChar);
         } else {
             appendUtf8(out, u);
         }
     }
-    if (raw.size() % 2 != 0)
-        appendUtf8(out, ReplacementChar);
+    if (raw.size() % 2 != 0) appendUtf8(out, ReplacementChar);
     return out;
 }
 
@@ -120,12 +117,9 @@ char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 
 std::string decodeFileText(std::string_view raw)
 {
-    if (startsWith(raw, "\xFF\xFE"))
-        return *decodeUtf16(raw.substr(2), false, false);
-    if (startsWith(raw, "\xFE\xFF"))
-        return *decodeUtf16(raw.substr(2), true, false);
-    if (startsWith(raw, "\xEF\xBB\xBF"))
-        return std::string(raw.substr(3));
+    if (startsWith(raw, "\xFF\xFE")) return *decodeUtf16(raw.substr(2), false, false);
+    if (startsWith(raw, "\xFE\xFF")) return *decodeUtf16(raw.substr(2), true, false);
+    if (startsWith(raw, "\xEF\xBB\xBF")) return std::string(raw.substr(3));
     return std::string(raw);
 }
 
@@ -143,15 +137,15 @@ std::vector<std::uint8_t> toUtf16le(std::string_view utf8, bool terminate)
             appendUtf16le(out, static_cast<char16_t>(cp));
         }
     }
-    if (terminate)
-        appendUtf16le(out, 0);
+    if (terminate) appendUtf16le(out, 0);
     return out;
 }
 
 std::optional<std::string> fromUtf16le(const std::vector<std::uint8_t>& bytes)
 {
     std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (raw.size() >= 2 && raw.size() % 2 == 0 && raw[raw.size() - 1] == 0 && raw[raw.size() - 2] == 0)
+    if (raw.size() >= 2 && raw.size() % 2 == 0 && raw[raw.size() - 1] == 0 &&
+        raw[raw.size() - 2] == 0)
         raw.remove_suffix(2);
     return decodeUtf16(raw, false, true);
 }
@@ -160,18 +154,15 @@ std::vector<std::uint8_t> widenLatin1(const std::vector<std::uint8_t>& bytes)
 {
     std::vector<std::uint8_t> out;
     out.reserve(2 * bytes.size());
-    for (const std::uint8_t b : bytes)
-        appendUtf16le(out, b);
+    for (const std::uint8_t b : bytes) appendUtf16le(out, b);
     return out;
 }
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
+    if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
     }
     return true;
 }

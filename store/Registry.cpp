@@ -3,6 +3,7 @@
 #include "store/RegText.h"
 #include "store/StoreFile.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vantrel {
@@ -12,7 +13,8 @@ std::string utf8(QStringView text) { return text.toUtf8().toStdString(); }
 
 QByteArray toByteArray(const std::vector<std::uint8_t>& bytes)
 {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
 }
 
 std::vector<std::uint8_t> toBytes(const QByteArray& bytes)
@@ -21,6 +23,20 @@ std::vector<std::uint8_t> toBytes(const QByteArray& bytes)
 }
 
 bool isText(ValueType type) { return type == ValueType::String || type == ValueType::ExpandString; }
+
+// A name with a line break or another control character would change the file's
+// lines when written; such names are refused rather than stored as something else.
+bool isStorableName(std::string_view name)
+{
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+std::optional<RegistryValue> registryValueOf(const RegValue* value)
+{
+    if (!value) return std::nullopt;
+    return RegistryValue{value->type, toByteArray(value->data)};
+}
 
 std::string_view hiveName(RegistryRoot root)
 {
@@ -35,7 +51,9 @@ RegistryKey::RegistryKey(StoreLocation location, RegKey snapshot)
 }
 
 RegistryKey::RegistryKey(RegistryKey&& other) noexcept
-    : location_(std::move(other.location_)), snapshot_(std::move(other.snapshot_)), open_(std::exchange(other.open_, false))
+    : location_(std::move(other.location_)),
+      snapshot_(std::move(other.snapshot_)),
+      open_(std::exchange(other.open_, false))
 {
 }
 
@@ -63,34 +81,30 @@ bool RegistryKey::valueExists(QStringView name) const { return find(name) != nul
 std::optional<ValueInfo> RegistryKey::valueInfo(QStringView name) const
 {
     const RegValue* value = find(name);
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     return ValueInfo{value->type, static_cast<qsizetype>(value->data.size())};
 }
 
 std::optional<QByteArray> RegistryKey::readBytes(QStringView name) const
 {
     const RegValue* value = find(name);
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     return toByteArray(value->data);
 }
 
 std::optional<qint32> RegistryKey::readInteger(QStringView name) const
 {
     const RegValue* value = find(name);
-    if (!value)
-        return std::nullopt;
+    if (!value) return std::nullopt;
     if (value->type == ValueType::Dword && value->data.size() == 4) {
         const auto& d = value->data;
-        return static_cast<qint32>(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 | std::uint32_t(d[2]) << 16
-                                   | std::uint32_t(d[3]) << 24);
+        return static_cast<qint32>(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 |
+                                   std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24);
     }
     if (const auto text = readString(name)) {
         bool ok = false;
         const qint32 number = text->toInt(&ok, 10);
-        if (ok)
-            return number;
+        if (ok) return number;
     }
     return std::nullopt;
 }
@@ -103,11 +117,9 @@ qint32 RegistryKey::readInteger(QStringView name, qint32 fallback) const
 std::optional<QString> RegistryKey::readString(QStringView name) const
 {
     const RegValue* value = find(name);
-    if (!value || !isText(value->type))
-        return std::nullopt;
+    if (!value || !isText(value->type)) return std::nullopt;
     const auto text = regtext::fromUtf16le(value->data);
-    if (!text)
-        return std::nullopt;
+    if (!text) return std::nullopt;
     return QString::fromStdString(*text);
 }
 
@@ -132,13 +144,22 @@ bool RegistryKey::writeString(QStringView name, const QString& text, ValueType t
 
 bool RegistryKey::writeValue(QStringView name, ValueType type, const QByteArray& bytes)
 {
-    if (!open_)
-        return false;
-    RegValue value{utf8(name), type, toBytes(bytes)};
+    return updateValue(name, [&](const std::optional<RegistryValue>&) {
+        return RegistryValue{type, bytes};
+    });
+}
+
+bool RegistryKey::updateValue(QStringView name, const ValueUpdate& update)
+{
+    const std::string valueName = utf8(name);
+    if (!open_ || !isStorableName(valueName)) return false;
     const std::string path = snapshot_.path;
-    const auto saved = changeStoreFile(location_, [&](RegFile& file) { file.ensureKey(path).setValue(value); });
-    if (!saved)
-        return false;
+    const auto saved = changeStoreFile(location_, [&](RegFile& file) {
+        RegKey& key = file.ensureKey(path);
+        RegistryValue updated = update(registryValueOf(key.findValue(valueName)));
+        key.setValue(RegValue{valueName, updated.type, toBytes(updated.bytes)});
+    });
+    if (!saved) return false;
     snapshot_ = *saved->findKey(path);
     return true;
 }
@@ -148,11 +169,20 @@ Registry::Registry(RegistryRoot root)
 {
 }
 
-Registry::Registry(RegistryRoot root, StoreLocation location) : root_(root), location_(std::move(location)) {}
+Registry::Registry(RegistryRoot root, StoreLocation location)
+    : root_(root), location_(std::move(location))
+{
+}
 
-std::optional<RegistryKey> Registry::open(QStringView keyPath) const { return openKey(keyPath, true); }
+std::optional<RegistryKey> Registry::open(QStringView keyPath) const
+{
+    return openKey(keyPath, true);
+}
 
-std::optional<RegistryKey> Registry::openExisting(QStringView keyPath) const { return openKey(keyPath, false); }
+std::optional<RegistryKey> Registry::openExisting(QStringView keyPath) const
+{
+    return openKey(keyPath, false);
+}
 
 std::string Registry::fullPath(QStringView keyPath) const
 {
@@ -163,18 +193,15 @@ std::string Registry::fullPath(QStringView keyPath) const
 std::optional<RegistryKey> Registry::openKey(QStringView keyPath, bool createIfMissing) const
 {
     const std::string path = fullPath(keyPath);
-    if (path.empty())
-        return std::nullopt;
+    if (path.empty() || !isStorableName(path)) return std::nullopt;
     const StoreFileContents current = readStoreFile(location_.filePath);
     if (current.state == StoreFileState::Unreadable)
-        return std::nullopt;
-    if (const RegKey* key = current.file.findKey(path))
-        return RegistryKey(location_, *key);
-    if (!createIfMissing)
-        return std::nullopt;
+        return createIfMissing ? std::optional(RegistryKey(location_, RegKey{path, {}}))
+                               : std::nullopt;
+    if (const RegKey* key = current.file.findKey(path)) return RegistryKey(location_, *key);
+    if (!createIfMissing) return std::nullopt;
     const auto saved = changeStoreFile(location_, [&](RegFile& file) { file.ensureKey(path); });
-    if (!saved)
-        return std::nullopt;
+    if (!saved) return std::nullopt;
     return RegistryKey(location_, *saved->findKey(path));
 }
 

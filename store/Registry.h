@@ -15,14 +15,15 @@
 //       ... the write was refused: report it ...
 //
 // Two failures are kept apart, as the callers must treat them differently:
-//   * open() gives nothing when the key can neither be found nor created: the file is
-//     there but cannot be read, or the key is missing and cannot be added (its folder
-//     cannot be made, the file cannot be written). Nothing is read then.
+//   * open() gives nothing when the key can neither be found nor created: the key is
+//     missing and cannot be added (its folder cannot be made or written, the lock is
+//     not had in time), or its path holds a control character. Nothing is read then.
 //   * a write*() call returns false when the store refused the write after the key had
 //     opened: the lock was not had in time, the file had become unreadable, or the
-//     atomic save failed. The stored file is then exactly as it was.
-// A key that exists in a file that can be read but no longer written therefore opens
-// and reads; only its writes fail.
+//     save failed. The stored file is then exactly as it was.
+// A store file that is there but cannot be read (a link, a FIFO, a folder, a file
+// over the size limit or one this user may not read) is left alone: every key opens
+// empty from it, so readers get their defaults, and every write is refused.
 //
 // Key paths are backslash paths below the root, compared ignoring ASCII case:
 // "Software\Vantrel", "\Software\Vantrel" and "software\\vantrel\" name one key.
@@ -35,6 +36,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -45,6 +47,12 @@ enum class RegistryRoot { Machine, User };
 struct ValueInfo {
     ValueType type = ValueType::Binary;
     qsizetype size = 0;  // in bytes, as the native store counts them
+};
+
+// A value's type and its bytes as the native store holds them.
+struct RegistryValue {
+    ValueType type = ValueType::Binary;
+    QByteArray bytes;
 };
 
 // An open key. It holds the key's values as they were when it opened, updated by its
@@ -79,8 +87,16 @@ public:
     [[nodiscard]] bool writeBinary(QStringView name, const QByteArray& bytes);
     [[nodiscard]] bool writeInteger(QStringView name, qint32 value);
     // type is String or ExpandString.
-    [[nodiscard]] bool writeString(QStringView name, const QString& text, ValueType type = ValueType::String);
+    [[nodiscard]] bool writeString(QStringView name, const QString& text,
+                                   ValueType type = ValueType::String);
     [[nodiscard]] bool writeValue(QStringView name, ValueType type, const QByteArray& bytes);
+
+    // Replaces the value by what update makes of it as the store holds it now, read
+    // under the store's lock, so that whatever other copies wrote meanwhile is the
+    // starting point; update gets nothing when the value is missing. Refused like any
+    // write. update runs at most once.
+    using ValueUpdate = std::function<RegistryValue(const std::optional<RegistryValue>& stored)>;
+    [[nodiscard]] bool updateValue(QStringView name, const ValueUpdate& update);
 
 private:
     friend class Registry;

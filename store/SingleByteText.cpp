@@ -6,10 +6,7 @@ namespace vantrel {
 
 namespace {
 
-bool IsContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // The length of a UTF-8 sequence from its lead byte; 0 for a byte that cannot lead.
 std::size_t SequenceLength(unsigned char lead)

@@ -1,113 +1,96 @@
 #include "store/StoreFile.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
-#include <QDir>
+#include "store/FileSystem.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
-#include <QThread>
+
+#include <chrono>
+#include <string>
+#include <utility>
 
 namespace vantrel {
 namespace {
 
-// The files hold a few hundred bytes; anything this large is not one of ours, and
-// refusing it keeps start-up fast and keeps us from rewriting a file we do not know.
-constexpr qint64 LargestStoreFile = 16 * 1024 * 1024;
-constexpr int LockWaitMilliseconds = 5000;
-// Saves hold the lock for a millisecond or so; poll often rather than back off as
-// QLockFile's own wait does, or a copy that saves in a loop starves the others.
-constexpr unsigned long LockPollMilliseconds = 2;
+constexpr auto LockWait = std::chrono::milliseconds(2000);
+// A save takes milliseconds; a temporary file of ours this old was left by a copy
+// that was killed before it could rename it.
+constexpr auto StaleTemporaryAge = std::chrono::seconds(60);
 
-// A copy writes its process id into the lock file right after creating it. A lock
-// file that still says nothing a second later was left by a copy that died in
-// between; the lock's own check cannot tell whose it is and would wait for it to
-// grow old, so it is removed here.
-constexpr qint64 OrphanedLockAgeMilliseconds = 1000;
-
-bool isOrphaned(const QLockFile& lock, const QString& lockPath)
+std::function<void(bool)>& lockWaitObserver()
 {
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (lock.getLockInfo(&pid, &host, &application))
-        return false;
-    const QFileInfo info(lockPath);
-    return info.exists() &&
-           info.lastModified().msecsTo(QDateTime::currentDateTime()) > OrphanedLockAgeMilliseconds;
+    static std::function<void(bool)> observer;
+    return observer;
 }
 
-bool acquire(QLockFile& lock, const QString& lockPath)
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+fs::Sharing sharingOf(const StoreLocation& location)
 {
-    const QDeadlineTimer deadline(LockWaitMilliseconds);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        if (isOrphaned(lock, lockPath))
-            lock.removeStaleLockFile();
-        QThread::msleep(LockPollMilliseconds);
+    return location.shared ? fs::Sharing::Group : fs::Sharing::Private;
+}
+
+StoreFileContents contentsOf(fs::ReadResult read)
+{
+    switch (read.outcome) {
+        case fs::ReadOutcome::Missing:
+            return {StoreFileState::Missing, {}};
+        case fs::ReadOutcome::Unreadable:
+            return {StoreFileState::Unreadable, {}};
+        case fs::ReadOutcome::Read:
+            break;
     }
-    return true;
+    return {StoreFileState::Read, RegFile::parse(read.bytes)};
 }
 
-bool save(const QString& filePath, const std::string& text)
+// The shared folder belongs to the installation and is never made by us; a private
+// one is made on the first save.
+std::optional<fs::Folder> openFolder(const StoreLocation& location, const std::string& folderPath)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-void shareWithAllUsers(const QString& filePath)
-{
-    QFile::setPermissions(filePath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                        | QFileDevice::WriteGroup | QFileDevice::ReadOther
-                                        | QFileDevice::WriteOther);
+    if (!location.shared && !fs::makeFolders(folderPath)) return std::nullopt;
+    return fs::Folder::open(folderPath);
 }
 
 }  // namespace
 
 StoreFileContents readStoreFile(const QString& filePath)
 {
-    const QFileInfo info(filePath);
-    if (!info.exists())
-        return {StoreFileState::Missing, {}};
-    QFile file(filePath);
-    if (!info.isFile() || info.size() > LargestStoreFile || !file.open(QIODevice::ReadOnly))
-        return {StoreFileState::Unreadable, {}};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {StoreFileState::Unreadable, {}};
-    return {StoreFileState::Read, RegFile::parse(std::string_view(bytes.constData(), bytes.size()))};
+    return contentsOf(fs::readRegularFile(nativePath(filePath), LargestStoreFile));
 }
 
-std::optional<RegFile> changeStoreFile(const StoreLocation& location, const std::function<void(RegFile&)>& change)
+std::optional<RegFile> changeStoreFile(const StoreLocation& location,
+                                       const std::function<void(RegFile&)>& change)
 {
-    const QString& path = location.filePath;
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath()))
-        return std::nullopt;
-    const QString lockPath = path + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    if (!acquire(lock, lockPath))
-        return std::nullopt;
-    StoreFileContents current = readStoreFile(path);
-    if (current.state == StoreFileState::Unreadable)
-        return std::nullopt;
+    const QFileInfo info(location.filePath);
+    const std::string name = nativePath(info.fileName());
+    if (location.filePath.isEmpty() || name.empty()) return std::nullopt;
+    const std::optional<fs::Folder> folder = openFolder(location, nativePath(info.absolutePath()));
+    if (!folder) return std::nullopt;
+    const fs::Sharing sharing = sharingOf(location);
+    const auto lock =
+        fs::FileLock::acquire(*folder, name + ".lock", sharing, LockWait, lockWaitObserver());
+    if (!lock) return std::nullopt;
+
+    const fs::ReadResult raw = folder->read(name, LargestStoreFile);
+    StoreFileContents current = contentsOf(raw);
+    if (current.state == StoreFileState::Unreadable) return std::nullopt;
     const std::string before = current.file.serialise();
     change(current.file);
     const std::string after = current.file.serialise();
-    if (current.state == StoreFileState::Read && after == before)
-        return std::move(current.file);
-    if (!save(path, after))
+    if (current.state == StoreFileState::Read && after == before) return std::move(current.file);
+    if (after.size() > static_cast<std::size_t>(LargestStoreFile)) return std::nullopt;
+    // Text a save would not keep goes aside first; without that copy, nothing is saved.
+    if (current.state == StoreFileState::Read && !raw.bytes.empty() && raw.bytes != before &&
+        !folder->replace(name + ".damaged", raw.bytes, sharing))
         return std::nullopt;
-    if (current.state == StoreFileState::Missing && location.sharedByAllUsers)
-        shareWithAllUsers(path);
+    folder->removeStaleTemporaries(name, StaleTemporaryAge);
+    if (!folder->replace(name, after, sharing)) return std::nullopt;
     return std::move(current.file);
+}
+
+void setStoreLockWaitObserver(std::function<void(bool waiting)> observer)
+{
+    lockWaitObserver() = std::move(observer);
 }
 
 }  // namespace vantrel

@@ -1,55 +1,49 @@
 #include "store/StorePaths.h"
 
+#include "store/FileSystem.h"
+
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 namespace vantrel {
 namespace {
 
-const QString SystemWideMachineFile = QStringLiteral("/var/lib/vantrel/machine.reg");
+// Set by the build from the installation's directories (GNUInstallDirs).
+constexpr const char* InstalledSharedFolder = VANTREL_SHARED_STORE_FOLDER;
+
+const QString StoreFileName = QStringLiteral("machine.reg");
 
 QString xdgBase(const char* variable, const QString& defaultBelowHome)
 {
     const QString value = qEnvironmentVariable(variable);
-    if (!value.isEmpty() && QDir::isAbsolutePath(value))
-        return value;
+    if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
     return QDir::homePath() + QLatin1Char('/') + defaultBelowHome;
 }
 
 }  // namespace
 
-bool canCreateOrWrite(const QString& filePath)
-{
-    const QFileInfo file(filePath);
-    if (file.exists() && !(file.isFile() && file.isWritable()))
-        return false;
-    // A save replaces the file by a new one made in the same folder, so a writable
-    // file in a folder that is not writable cannot be saved either.
-    const QString folder = file.absolutePath();
-    return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
-}
+QString sharedStoreFolder() { return QString::fromLocal8Bit(InstalledSharedFolder); }
 
-StoreLocation machineStoreLocation(const QString& systemWideFile)
+StoreLocation machineStoreLocation(const QString& sharedFolder)
 {
     const QString overridden = qEnvironmentVariable(MachineStoreVariable);
-    if (!overridden.isEmpty())
-        return {overridden, false};
-    if (canCreateOrWrite(systemWideFile))
-        return {systemWideFile, true};
-    return {xdgBase("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/vantrel/machine.reg"), false};
+    if (!overridden.isEmpty()) return {overridden, false};
+    if (fs::folderIsWritable(QFile::encodeName(sharedFolder).toStdString()))
+        return {sharedFolder + QLatin1Char('/') + StoreFileName, true};
+    return {xdgBase("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/vantrel/") +
+                StoreFileName,
+            false};
 }
 
-StoreLocation machineStoreLocation()
-{
-    return machineStoreLocation(SystemWideMachineFile);
-}
+StoreLocation machineStoreLocation() { return machineStoreLocation(sharedStoreFolder()); }
 
 StoreLocation userStoreLocation()
 {
     const QString overridden = qEnvironmentVariable(UserStoreVariable);
-    if (!overridden.isEmpty())
-        return {overridden, false};
-    return {xdgBase("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/vantrel/user.reg"), false};
+    if (!overridden.isEmpty()) return {overridden, false};
+    return {
+        xdgBase("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/vantrel/user.reg"),
+        false};
 }
 
 }  // namespace vantrel

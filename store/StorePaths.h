@@ -2,10 +2,13 @@
 
 // Where the settings store's two files live.
 //
-// Machine root (the stored record, shared by every user of the machine):
+// Machine root (the stored record, shared by the players of the machine):
 //   1. $VANTREL_MACHINE_STORE when set and not empty, used as it is with no fallback;
-//   2. /var/lib/vantrel/machine.reg when that file can be created or written (the
-//      install step makes the folder writable for all users);
+//   2. machine.reg in the installation's shared folder (<localstatedir>/games/vantrel,
+//      /var/games/vantrel for a /usr install) when this user may create files there.
+//      The package makes that folder root:games with mode 2775, so the members of
+//      "games" share the top-five list and nobody else can plant files in it. The
+//      program never makes that folder and never changes its mode;
 //   3. else $XDG_DATA_HOME/vantrel/machine.reg, $XDG_DATA_HOME defaulting to
 //      ~/.local/share: a per-user copy, as a platform that denies an unprivileged
 //      program the machine-wide store redirects its writes.
@@ -13,7 +16,8 @@
 //   1. $VANTREL_USER_STORE when set and not empty, used as it is;
 //   2. else $XDG_CONFIG_HOME/vantrel/user.reg, $XDG_CONFIG_HOME defaulting to ~/.config.
 // The XDG variables count only when they hold an absolute path, as their definition
-// asks. The lookup costs a few file-system queries and runs at start-up.
+// asks. The choice costs a file-system query or two; the window makes it once, at
+// start-up, so that the list a player sees never moves to another file mid-run.
 
 #include <QString>
 
@@ -21,9 +25,9 @@ namespace vantrel {
 
 struct StoreLocation {
     QString filePath;
-    // A new file is made readable and writable by every user, so that the scores of
-    // the machine-wide file stay shared whoever created it.
-    bool sharedByAllUsers = false;
+    // The installation's shared file: its folder is never made by us, everyone may
+    // read what a save writes, and the folder's group may take the lock.
+    bool shared = false;
 };
 
 inline constexpr const char* MachineStoreVariable = "VANTREL_MACHINE_STORE";
@@ -32,12 +36,11 @@ inline constexpr const char* UserStoreVariable = "VANTREL_USER_STORE";
 StoreLocation machineStoreLocation();
 StoreLocation userStoreLocation();
 
-// The machine root's choice with the system-wide file given, so that the fallback can
-// be exercised without touching /var/lib.
-StoreLocation machineStoreLocation(const QString& systemWideFile);
+// The machine root's choice with the shared folder given, so that the choice can be
+// exercised without an installation.
+StoreLocation machineStoreLocation(const QString& sharedFolder);
 
-// True when the file's folder exists (or can be made) and is writable, and the file,
-// if it exists, is a writable file.
-bool canCreateOrWrite(const QString& filePath);
+// The installation's shared folder, fixed when the program is built.
+QString sharedStoreFolder();
 
 }  // namespace vantrel

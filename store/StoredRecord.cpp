@@ -54,25 +54,16 @@ void StoredRecord::SetTopName(int entry, const std::string& name)
     SetShortString(TopNameFieldOffset(entry), NameCapacity, name);
 }
 
-std::string StoredRecord::LastName() const
-{
-    return ShortString(LastNameOffset, NameCapacity);
-}
+std::string StoredRecord::LastName() const { return ShortString(LastNameOffset, NameCapacity); }
 
 void StoredRecord::SetLastName(const std::string& name)
 {
     SetShortString(LastNameOffset, NameCapacity, name);
 }
 
-std::string StoredRecord::Tag() const
-{
-    return ShortString(TagOffset, TagCapacity);
-}
+std::string StoredRecord::Tag() const { return ShortString(TagOffset, TagCapacity); }
 
-void StoredRecord::SetTag(const std::string& tag)
-{
-    SetShortString(TagOffset, TagCapacity, tag);
-}
+void StoredRecord::SetTag(const std::string& tag) { SetShortString(TagOffset, TagCapacity, tag); }
 
 void StoredRecord::SetRecordDefaults()
 {

@@ -2,6 +2,7 @@
 // refused values, the partial copy of a shorter value, spare bytes kept, and the two
 // store failures (a key that cannot be opened, a write refused after it opened).
 
+#include "store/HighScoreTable.h"
 #include "store/RecordStore.h"
 #include "store/StoreWriteError.h"
 
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -63,6 +65,27 @@ QByteArray ForeignRecord()
     return BytesOf(record);
 }
 
+void Update(const Registry& machine, StoredRecord& record, const vantrel::RecordChange& change)
+{
+    try {
+        vantrel::UpdateStoredRecord(machine, record, change);
+    } catch (const vantrel::StoreWriteError&) {
+        QFAIL("the save was refused");
+    }
+}
+
+void KeepAsItIs(StoredRecord&) {}
+
+QString ListOf(const StoredRecord& record)
+{
+    QStringList entries;
+    for (int entry = 1; entry <= 5; ++entry) {
+        entries << QString::number(record.TopScore(entry)) + " " +
+                       QString::fromLatin1(record.TopName(entry));
+    }
+    return entries.join(", ");
+}
+
 bool IsDefaults(const StoredRecord& record)
 {
     bool list = true;
@@ -105,8 +128,8 @@ private slots:
         const Registry machine = MachineAt(file_);
         StoredRecord record;
         vantrel::LoadStoredRecord(machine, record);
-        record.SetTopScore(1, 190);
-        vantrel::SaveStoredRecord(machine, record);
+        Update(machine, record, [](StoredRecord& r) { r.SetTopScore(1, 190); });
+        QCOMPARE(record.TopScore(1), 190);
         const auto key = machine.openExisting(u"software\\vantrel");
         QVERIFY(key);
         QCOMPARE(key->valueInfo(Value)->type, ValueType::Binary);
@@ -126,7 +149,7 @@ private slots:
         QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::Overlaid);
         QCOMPARE(record.Tag(), std::string("Other9"));
         QCOMPARE(record.TopName(2), std::string("Player2"));
-        vantrel::SaveStoredRecord(machine, record);
+        Update(machine, record, KeepAsItIs);
         QCOMPARE(*Stored(machine), ForeignRecord());
     }
 
@@ -142,8 +165,8 @@ private slots:
         Put(machine, ValueType::Binary, BytesOf(brought));
         StoredRecord record;
         vantrel::LoadStoredRecord(machine, record);
-        record.SetRecordDefaults();  // rewrites the tag, never its spare bytes
-        vantrel::SaveStoredRecord(machine, record);
+        // Rewrites the tag, never its spare bytes.
+        Update(machine, record, [](StoredRecord& r) { r.SetRecordDefaults(); });
         const QByteArray stored = *Stored(machine);
         QCOMPARE(quint8(stored[9]), quint8(0x91));
         QCOMPARE(quint8(stored[10]), quint8(0xA0));
@@ -227,7 +250,9 @@ private slots:
         QCOMPARE(BytesOf(record), ForeignRecord());
     }
 
-    void keyThatCannotBeOpenedLeavesTheRecordAndWritesNothing()
+    // A save that cannot be made at all is reported like a refused one; the change
+    // lives on in memory.
+    void keyThatCannotBeOpenedLeavesTheRecordAndReportsTheSave()
     {
         // A regular file where the store's folder should be: no folder can be made
         // there, whoever runs the test.
@@ -239,8 +264,11 @@ private slots:
         StoredRecord record;
         QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::KeyNotOpened);
         QVERIFY(record.bytes() == StoredRecord().bytes());
-        record.SetTopScore(1, 10);
-        vantrel::SaveStoredRecord(machine, record);  // silently nothing
+        QVERIFY_THROWS_EXCEPTION(vantrel::StoreWriteError,
+                                 vantrel::UpdateStoredRecord(machine, record, [](StoredRecord& r) {
+                                     r.SetTopScore(1, 10);
+                                 }));
+        QCOMPARE(record.TopScore(1), 10);
         QVERIFY(!QFile::exists(file));
     }
 
@@ -250,17 +278,71 @@ private slots:
         Put(machine, ValueType::Binary, ForeignRecord());
         // A folder in place of the store's lock file: the key still opens and reads,
         // but no write can take the lock.
+        QFile::remove(file_ + ".lock");
         QVERIFY(QDir().mkdir(file_ + ".lock"));
         StoredRecord record;
         QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::Overlaid);
-        record.SetTopScore(1, 999);
         try {
-            vantrel::SaveStoredRecord(machine, record);
+            vantrel::UpdateStoredRecord(machine, record,
+                                        [](StoredRecord& r) { r.SetTopScore(1, 999); });
             QFAIL("the refused write was not reported");
         } catch (const vantrel::StoreWriteError& error) {
             QCOMPARE(QString::fromUtf8(error.what()), QString("Failed to set data for 'fRegInfo'"));
         }
+        QCOMPARE(record.TopScore(1), 999);
         QCOMPARE(*Stored(machine), ForeignRecord());
+    }
+
+    // Copies of the game that loaded the list at the same time: each save adds its
+    // own part to the record as the store holds it, so nobody's entry is lost.
+    void copiesMergeTheirChangesIntoWhatIsStored()
+    {
+        const Registry machine = MachineAt(file_);
+        StoredRecord first;
+        StoredRecord second;
+        StoredRecord idle;
+        for (StoredRecord* copy : {&first, &second, &idle}) {
+            vantrel::LoadStoredRecord(machine, *copy);
+        }
+        Update(machine, first,
+               [](StoredRecord& r) { vantrel::EnterGame(r, 112, std::string("Ann")); });
+        Update(machine, second,
+               [](StoredRecord& r) { vantrel::EnterGame(r, 128, std::string("Bob")); });
+        QCOMPARE(ListOf(second), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        // Quit stores its flags and nothing else of what it loaded long ago.
+        Update(machine, idle, [](StoredRecord& r) { r.SetLargeCards(1); });
+        StoredRecord stored;
+        vantrel::LoadStoredRecord(machine, stored);
+        QCOMPARE(ListOf(stored), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(stored.LastName(), std::string("Bob"));
+        QCOMPARE(int(stored.LargeCards()), 1);
+        // A reset clears the list as stored now, and keeps the rest of what is stored.
+        Update(machine, first, vantrel::ClearTopScores);
+        vantrel::LoadStoredRecord(machine, stored);
+        QCOMPARE(ListOf(stored), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(stored.LastName(), std::string("Bob"));
+        QCOMPARE(int(stored.LargeCards()), 1);
+    }
+
+    // Game copies in processes of their own, entering scores at the same time, round
+    // after round: every entry ends up in the list, each under its own name.
+    void twoProcessesEnteringScoresKeepEveryEntry()
+    {
+        for (int round = 0; round < 25; ++round) {
+            const QString file = dir_.filePath(QStringLiteral("race%1.reg").arg(round));
+            QProcess a;
+            QProcess b;
+            a.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            b.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            a.start(QStringLiteral(VANTREL_STORE_WRITER), {file, "entries", "A", "11", "13"});
+            b.start(QStringLiteral(VANTREL_STORE_WRITER), {file, "entries", "B", "12", "14"});
+            QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
+            QCOMPARE(a.exitCode(), 0);
+            QCOMPARE(b.exitCode(), 0);
+            StoredRecord stored;
+            vantrel::LoadStoredRecord(MachineAt(file), stored);
+            QCOMPARE(ListOf(stored), QString("14 B14, 13 A13, 12 B12, 11 A11, 0 None"));
+        }
     }
 
 private:
