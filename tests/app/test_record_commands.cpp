@@ -10,8 +10,8 @@
 
 #include "FormFixture.h"
 #include "app/VantrelForm.h"
-#include "engine/Random.h"
 #include "auxiliary/DonateReminder.h"
+#include "engine/Random.h"
 #include "paint/Canvas.h"
 #include "paint/PaintBox.h"
 #include "store/RecordStore.h"
@@ -78,7 +78,11 @@ private:
 
     // The store's lock file replaced by a folder: the key opens and reads, every write
     // is refused (whoever runs the test).
-    void RefuseWrites() { QVERIFY(QDir().mkpath(StoreFile() + ".lock")); }
+    void RefuseWrites()
+    {
+        QFile::remove(StoreFile() + ".lock");
+        QVERIFY(QDir().mkpath(StoreFile() + ".lock"));
+    }
 
     std::unique_ptr<TVantrelForm> StartForm()
     {
@@ -232,21 +236,45 @@ private slots:
         QCOMPARE(prompts_.last().preset, QString());
     }
 
-    void gameBelowEveryEntryStillSavesWithTheFlagsAsLoaded()
+    // The save at the end of a game adds to what the store holds now: what another
+    // copy stored meanwhile stays, and so do the stored flags.
+    void gameBelowEveryEntryStillSavesIntoWhatIsStoredNow()
     {
         StoredRecord stored = ExampleRecord();
         stored.SetTopScore(5, 50);
         StoreRecord(stored);
         auto form = StartForm();
-        // Another copy changes the store meanwhile; only a save of this game's record
-        // brings the loaded bytes back.
-        StoreRecord(ExampleRecord());
-        QVERIFY(*Stored() != BytesOf(stored));
+        StoredRecord other = ExampleRecord();  // another copy's save meanwhile
+        other.SetTopScore(5, 60);
+        other.SetAltColors(1);
+        StoreRecord(other);
         form->MenuOptionsSetLargeCards->trigger();  // a check mark, not the record
         EndGameWith(*form, 40);
         QVERIFY(prompts_.isEmpty());
-        QCOMPARE(*Stored(), BytesOf(stored));
+        QCOMPARE(*Stored(), BytesOf(other));
+        QCOMPARE(ListOf(form->Record), ListOf(other));
         QCOMPARE(int(form->Record.LargeCards()), 0);
+    }
+
+    // Two copies of the game at once: each entry joins the list as the store holds it
+    // when it is saved, and a copy that only quits takes nothing away.
+    void twoCopiesKeepEachOthersEntries()
+    {
+        auto first = StartForm();
+        auto second = StartForm();
+        auto idle = StartForm();
+        answer_ = "Ann";
+        EndGameWith(*first, 112);
+        answer_ = "Bob";
+        EndGameWith(*second, 128);
+        QCOMPARE(ListOf(second->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        idle->MenuOptionsAltColorsItem->trigger();
+        idle->MenuGameQuitItem->trigger();
+        QVERIFY(!idle->isVisible());
+        first->MenuGameHighScoresItem->trigger();
+        QCOMPARE(ListOf(first->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(int(first->Record.AltColors()), 1);
+        QVERIFY(desktop_.errors.isEmpty());
     }
 
     void refusedWriteEndsTheCheckBeforeTheRedraw()
@@ -349,15 +377,47 @@ private slots:
         QCOMPARE(form->RegularRules, False);
         QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
         QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
-        EndGameWith(*form, 12);
+        form->GameTotal() = 12;
+        form->RunHandler([&] { form->CheckHighScore(); });
         QCOMPARE(prompts_.size(), 1);
         QCOMPARE(prompts_[0].preset, QString());
-        // Saving is silently nothing; the entry lives in memory and View shows it.
+        // The save cannot be made and the player is told; the entry lives in memory
+        // and View shows it.
+        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
         form->MenuGameHighScoresItem->trigger();
-        QVERIFY(desktop_.errors.isEmpty());
         QCOMPARE(form->Record.TopScore(1), 12);
         form->MenuGameQuitItem->trigger();
-        QVERIFY(!form->isVisible());
+        QCOMPARE(desktop_.errors.size(), 2);
+        QVERIFY(form->isVisible());
+    }
+
+    // Another user left a link to one of the player's files at the store's name:
+    // the game starts from the defaults, every save is refused with the error box,
+    // and the player's file is neither written nor changed in mode.
+    void plantedStoreLinkIsNeverFollowed()
+    {
+        const QString victim = dir_->filePath(QStringLiteral("profile"));
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the player's own file\n");
+        file.close();
+        const QFileDevice::Permissions mode = QFileInfo(victim).permissions();
+        QVERIFY(QFile::link(victim, StoreFile()));
+        auto form = StartForm();
+        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
+        answer_ = "X";
+        form->GameTotal() = 40;
+        form->RunHandler([&] { form->CheckHighScore(); });
+        confirmAnswer_ = true;
+        form->MenuOptionsResetHighItem->trigger();
+        form->MenuGameQuitItem->trigger();
+        QCOMPARE(desktop_.errors, QStringList(3, "Failed to set data for 'fRegInfo'"));
+        QVERIFY(form->isVisible());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the player's own file\n"));
+        QCOMPARE(QFileInfo(victim).permissions(), mode);
+        QVERIFY(QFileInfo(StoreFile()).isSymLink());
     }
 
     void largeCardsSurviveQuitButNotTheCloseBox()
