@@ -2,6 +2,8 @@
 // from other tools.
 
 #include "store/RegFile.h"
+#include "store/StoreFile.h"
+#include "tests/support/AdversarialStoreFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -266,32 +268,23 @@ private slots:
     // stay proportional to its size (benchmarks/store_read_benchmark times these).
     void adversarialShapesAreReadWhole()
     {
-        constexpr std::size_t Limit = 1024 * 1024;
-        // Many keys, then a long key path with many short values under it.
-        std::string longPath = "Windows Registry Editor Version 5.00\r\n\r\n";
         int keys = 0;
-        while (longPath.size() < Limit / 4)
-            longPath += "[HKEY_LOCAL_MACHINE\\Software\\K" + std::to_string(keys++) + "]\r\n";
-        longPath += "[HKEY_LOCAL_MACHINE\\" + std::string(Limit / 4, 'p') + "]\r\n";
         int values = 0;
-        while (longPath.size() < Limit - 32)
-            longPath += "\"v" + std::to_string(values++) + "\"=dword:1\r\n";
-        const RegFile first = RegFile::parse(longPath);
-        QCOMPARE(first.keys().size(), std::size_t(keys + 1));
+        const RegFile first = RegFile::parse(
+            vantrel::testing::LongKeyPathStoreFile(vantrel::LargestStoreFile, keys, values));
+        QCOMPARE(first.keys().size(), std::size_t(keys));
         QCOMPARE(first.keys().back().values.size(), std::size_t(values));
         QVERIFY(first.keys().back().findValue("V7") != nullptr);
 
         // One name over and over: the last value wins, in the first one's place.
-        std::string sameName = "[HKEY_LOCAL_MACHINE\\Software\\Many]\r\n\"first\"=dword:1\r\n";
-        int round = 0;
-        while (sameName.size() < Limit - 32)
-            sameName += round++ % 2 ? "\"SAME\"=dword:3\r\n" : "\"same\"=dword:2\r\n";
-        const RegFile second = RegFile::parse(sameName);
+        int rounds = 0;
+        const RegFile second =
+            RegFile::parse(vantrel::testing::SameNameStoreFile(vantrel::LargestStoreFile, rounds));
         const RegKey* many = second.findKey("HKLM\\software\\many");
         QVERIFY(many != nullptr);
         QCOMPARE(many->values.size(), std::size_t(2));
         QCOMPARE(many->values[1].name, std::string("same"));
-        QCOMPARE(int(many->values[1].data.at(0)), round % 2 ? 2 : 3);
+        QCOMPARE(int(many->values[1].data.at(0)), rounds % 2 ? 2 : 3);
     }
 
     void randomDamageNeverBreaksTheRoundTrip()
