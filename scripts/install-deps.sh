@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
 )
 
 missing=()

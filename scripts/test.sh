@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game twice (plain, and with AddressSanitizer
 # and UndefinedBehaviorSanitizer) and runs the whole test suite on both through CTest.
-# The end-to-end tests in a real X11 window run on the plain build.
+# The end-to-end tests in a real X11 window run on the plain build. Last, the store
+# reader is fuzzed for a minute.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -21,3 +22,6 @@ echo "== Plain build"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" --output-on-failure
+
+echo "== Fuzzing the store reader"
+"$root/tests/fuzz/run.sh" 60
