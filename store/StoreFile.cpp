@@ -84,6 +84,7 @@ std::optional<RegFile> changeStoreFile(const StoreLocation& location,
         !folder->replace(name + ".damaged", raw.bytes, sharing))
         return std::nullopt;
     folder->removeStaleTemporaries(name, StaleTemporaryAge);
+    folder->removeStaleTemporaries(name + ".damaged", StaleTemporaryAge);
     if (!folder->replace(name, after, sharing)) return std::nullopt;
     return std::move(current.file);
 }
