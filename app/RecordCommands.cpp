@@ -15,17 +15,6 @@ namespace {
 const char* const ResetTitle = "Confirm";
 const char* const ResetQuestion = "Do you really want to reset the High Scores?";
 
-// Stored names are single-byte text; every byte shows as its Latin-1 character.
-QString ShownName(const std::string& latin1) { return QString::fromUtf8(Utf8FromLatin1(latin1)); }
-
-// A typed name as the record holds it: composed first, so that a letter typed as a base
-// and an accent keeps its single-byte form; anything else without one becomes '?'.
-std::string StoredName(const QString& typed)
-{
-    const QString composed = typed.normalized(QString::NormalizationForm_C);
-    return Latin1FromUtf8(composed.toUtf8().toStdString());
-}
-
 }  // namespace
 
 void TVantrelForm::LoadRecord() { LoadStoredRecord(machineStore_, Record); }
@@ -44,8 +33,8 @@ void TVantrelForm::CheckHighScore()
     if (FindPlace(Record, FinalTotal) >= 1) {
         const QString typed = CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
                                                        QString::fromLatin1(HighScorePrompt),
-                                                       ShownName(Record.LastName()));
-        name = StoredName(typed);
+                                                       NameFromStoredBytes(Record.LastName()));
+        name = StoredBytesFromName(typed);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so
     // the table is not redrawn.

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/VantrelForm.h"
+#include "store/SingleByteText.h"
 #include "paint/Canvas.h"
 #include "paint/CardGeometry.h"
 #include "paint/PaintBox.h"
@@ -145,8 +146,7 @@ void TVantrelForm::DrawHighScores()
     c.TextOut(120, 30, QStringLiteral("...The Vantrel Top 5 List..."));
     for (int i = 1; i <= StoredRecord::TopEntries; ++i) {
         const std::string name = Record.TopName(i);
-        c.TextOut(120, 30 + 30 * i,
-                  QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        c.TextOut(120, 30 + 30 * i, NameFromStoredBytes(name));
         c.TextOut(360, 30 + 30 * i, QString::number(Record.TopScore(i)));
     }
     c.TextOut(120, 300, QStringLiteral("Click left button to resume..."));

@@ -1,5 +1,6 @@
 #include "store/RegFile.h"
 
+#include "store/LittleEndian.h"
 #include "store/RegText.h"
 
 #include <algorithm>
@@ -27,19 +28,10 @@ constexpr std::array<HiveAlias, 5> HiveAliases{{
     {"HKCC", "HKEY_CURRENT_CONFIG"},
 }};
 
-std::string upperAscii(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return out;
-}
-
 // The form two key paths are compared in: tidy, upper case, long hive name.
 std::string comparableKeyPath(std::string_view path)
 {
-    std::string tidy = upperAscii(tidyKeyPath(path));
+    std::string tidy = regtext::upperAscii(tidyKeyPath(path));
     const std::size_t firstEnd = std::min(tidy.find('\\'), tidy.size());
     const std::string_view hive(tidy.data(), firstEnd);
     for (const HiveAlias& alias : HiveAliases) {
@@ -203,10 +195,7 @@ std::string formatValueLine(const RegValue& value)
     if (value.type == ValueType::String && writableAsQuotedText(value, text))
         return line + quoted(text);
     if (value.type == ValueType::Dword && value.data.size() == 4) {
-        const std::uint32_t number =
-            std::uint32_t(value.data[0]) | std::uint32_t(value.data[1]) << 8 |
-            std::uint32_t(value.data[2]) << 16 | std::uint32_t(value.data[3]) << 24;
-        return line + "dword:" + hexDigits(number, 8);
+        return line + "dword:" + hexDigits(ReadLittleEndian32(value.data.data()), 8);
     }
     return hexLines(line + hexTypePrefix(value.type), value.data);
 }

@@ -39,13 +39,10 @@ namespace vantrel {
 
 // The native store's value type codes; any other code survives a round trip as hex(N).
 enum class ValueType : std::uint32_t {
-    None = 0,
     String = 1,
     ExpandString = 2,
     Binary = 3,
     Dword = 4,
-    DwordBigEndian = 5,
-    Link = 6,
     MultiString = 7,
     Qword = 11,
 };

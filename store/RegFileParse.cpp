@@ -4,6 +4,7 @@
 
 #include "store/RegFile.h"
 
+#include "store/LittleEndian.h"
 #include "store/RegText.h"
 
 #include <optional>
@@ -129,10 +130,8 @@ std::optional<RegValue> valueFromData(std::string_view data, bool oldStyle)
     if (startsWithIgnoringCase(data, "dword:")) {
         const auto number = hexNumber(trimmed(data.substr(6)), 8);
         if (!number) return std::nullopt;
-        std::vector<std::uint8_t> bytes;
-        for (int shift = 0; shift < 32; shift += 8)
-            bytes.push_back(static_cast<std::uint8_t>(*number >> shift));
-        return RegValue{{}, ValueType::Dword, std::move(bytes)};
+        const auto bytes = LittleEndian32(*number);
+        return RegValue{{}, ValueType::Dword, {bytes.begin(), bytes.end()}};
     }
     if (startsWithIgnoringCase(data, "hex")) return typedHexValue(data, oldStyle);
     return std::nullopt;  // deletions ("-") and anything unknown
@@ -216,8 +215,8 @@ private:
         RegKey& key = file_.keyAt(*currentKey_);
         // A name met again in its key replaces the earlier value's type and data in
         // its place, as a write of that name would.
-        const auto [entry, added] =
-            valueIndex_[*currentKey_].try_emplace(upperAsciiName(value->name), key.values.size());
+        const auto [entry, added] = valueIndex_[*currentKey_].try_emplace(
+            regtext::upperAscii(value->name), key.values.size());
         if (added) {
             key.values.push_back(std::move(*value));
         } else {
@@ -225,14 +224,6 @@ private:
             earlier.type = value->type;
             earlier.data = std::move(value->data);
         }
-    }
-
-    static std::string upperAsciiName(std::string name)
-    {
-        for (char& c : name) {
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        }
-        return name;
     }
 
     // Joins the lines a hex value continues on; false when a continuation that the

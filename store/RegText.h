@@ -1,8 +1,9 @@
 #pragma once
 
-// Text conversions of the store files, free of Qt: the files may come as UTF-8 or as
-// UTF-16 with a byte-order mark, and string values are held as the native store holds
-// them, UTF-16LE code units with a terminating NUL.
+// Text conversions of the store files: the files may come as UTF-8 or as UTF-16 with
+// a byte-order mark, and string values are held as the native store holds them,
+// UTF-16LE code units with a terminating NUL. The file format's own code speaks
+// UTF-8 std::string; these conversions go through Qt's codecs.
 
 #include <cstdint>
 #include <optional>
@@ -31,5 +32,6 @@ std::vector<std::uint8_t> widenLatin1(const std::vector<std::uint8_t>& bytes);
 
 // ASCII-only case folding; the store compares key and value names this way.
 bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+std::string upperAscii(std::string_view text);
 
 }  // namespace vantrel::regtext

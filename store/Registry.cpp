@@ -1,5 +1,6 @@
 #include "store/Registry.h"
 
+#include "store/LittleEndian.h"
 #include "store/RegText.h"
 #include "store/StoreFile.h"
 
@@ -97,9 +98,7 @@ std::optional<qint32> RegistryKey::readInteger(QStringView name) const
     const RegValue* value = find(name);
     if (!value) return std::nullopt;
     if (value->type == ValueType::Dword && value->data.size() == 4) {
-        const auto& d = value->data;
-        return static_cast<qint32>(std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 |
-                                   std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24);
+        return static_cast<qint32>(ReadLittleEndian32(value->data.data()));
     }
     if (const auto text = readString(name)) {
         bool ok = false;
@@ -130,11 +129,9 @@ bool RegistryKey::writeBinary(QStringView name, const QByteArray& bytes)
 
 bool RegistryKey::writeInteger(QStringView name, qint32 value)
 {
-    const auto bits = static_cast<std::uint32_t>(value);
-    QByteArray bytes;
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.append(static_cast<char>((bits >> shift) & 0xFF));
-    return writeValue(name, ValueType::Dword, bytes);
+    const auto bytes = LittleEndian32(static_cast<std::uint32_t>(value));
+    return writeValue(name, ValueType::Dword,
+                      QByteArray(reinterpret_cast<const char*>(bytes.data()), 4));
 }
 
 bool RegistryKey::writeString(QStringView name, const QString& text, ValueType type)

@@ -118,9 +118,6 @@ public:
     // Opens the key only when it exists; never writes.
     std::optional<RegistryKey> openExisting(QStringView keyPath) const;
 
-    RegistryRoot root() const { return root_; }
-    const StoreLocation& location() const { return location_; }
-
 private:
     std::optional<RegistryKey> openKey(QStringView keyPath, bool createIfMissing) const;
     std::string fullPath(QStringView keyPath) const;

@@ -1,98 +1,72 @@
 #include "store/SingleByteText.h"
 
-#include <cstdint>
+#include <QList>
+
+#include <algorithm>
+#include <array>
 
 namespace vantrel {
 
 namespace {
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+// The characters of the byte codes 0x80..0x9F, where Windows-1252 departs from
+// Latin-1; 0 marks the five codes that stand for no character.
+constexpr std::array<char16_t, 32> HighControlCodes = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88..8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98..9F
+};
+constexpr unsigned char FirstHighControlCode = 0x80;
+constexpr unsigned char LastHighControlCode = 0x9F;
 
-// The length of a UTF-8 sequence from its lead byte; 0 for a byte that cannot lead.
-std::size_t SequenceLength(unsigned char lead)
+QChar CharacterOf(unsigned char byte)
 {
-    if (lead < 0x80) {
-        return 1;
+    if (byte < FirstHighControlCode || byte > LastHighControlCode) {
+        return QChar(byte);
     }
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        return 2;
-    }
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        return 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        return 4;
-    }
-    return 0;
+    const char16_t character = HighControlCodes[byte - FirstHighControlCode];
+    return character != 0 ? QChar(character) : QChar(NoSingleByteForm);
 }
 
-struct Decoded {
-    std::uint32_t codePoint = 0;
-    std::size_t length = 1;  // bytes consumed, at least one
-    bool valid = false;
-};
-
-// Decodes the character at utf8[at]. A malformed sequence consumes its lead byte and
-// the continuation bytes that follow it, so it turns into a single '?'.
-Decoded DecodeAt(std::string_view utf8, std::size_t at)
+char ByteOf(char32_t character)
 {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    const std::size_t length = SequenceLength(lead);
-    Decoded result;
-    if (length == 0 || at + length > utf8.size()) {
-        while (at + result.length < utf8.size() &&
-               IsContinuation(static_cast<unsigned char>(utf8[at + result.length]))) {
-            ++result.length;
-        }
-        return result;
+    if (character == 0) {
+        return NoSingleByteForm;  // it would end the name
     }
-    static constexpr unsigned char LeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    std::uint32_t codePoint = lead & LeadMask[length];
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[at + i]);
-        if (!IsContinuation(byte)) {
-            result.length = i;
-            return result;
-        }
-        codePoint = codePoint << 6 | (byte & 0x3Fu);
+    const bool sameAsLatin1 =
+        character < FirstHighControlCode || (character > LastHighControlCode && character <= 0xFF);
+    if (sameAsLatin1) {
+        return static_cast<char>(character);
     }
-    static constexpr std::uint32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    result.codePoint = codePoint;
-    result.length = length;
-    result.valid = codePoint >= Smallest[length] && codePoint <= 0x10FFFF &&
-                   (codePoint < 0xD800 || codePoint > 0xDFFF);
-    return result;
+    const auto found = std::find(HighControlCodes.begin(), HighControlCodes.end(), character);
+    if (found == HighControlCodes.end()) {
+        return NoSingleByteForm;
+    }
+    return static_cast<char>(FirstHighControlCode + (found - HighControlCodes.begin()));
 }
 
 }  // namespace
 
-std::string Latin1FromUtf8(std::string_view utf8)
+QString NameFromStoredBytes(std::string_view bytes)
 {
-    std::string latin1;
-    latin1.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const Decoded decoded = DecodeAt(utf8, at);
-        const bool singleByte = decoded.valid && decoded.codePoint <= 0xFF;
-        latin1.push_back(singleByte ? static_cast<char>(decoded.codePoint) : NoSingleByteForm);
-        at += decoded.length;
+    bytes = bytes.substr(0, bytes.find('\0'));
+    QString name;
+    name.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char byte : bytes) {
+        name.append(CharacterOf(static_cast<unsigned char>(byte)));
     }
-    return latin1;
+    return name;
 }
 
-std::string Utf8FromLatin1(std::string_view latin1)
+std::string StoredBytesFromName(const QString& name)
 {
-    std::string utf8;
-    utf8.reserve(latin1.size() * 2);
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8.push_back(c);
-        } else {
-            utf8.push_back(static_cast<char>(0xC0 | byte >> 6));
-            utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-        }
+    std::string bytes;
+    // One byte per character: a character outside the BMP is one '?', not two.
+    for (const char32_t character : name.normalized(QString::NormalizationForm_C).toUcs4()) {
+        bytes.push_back(ByteOf(character));
     }
-    return utf8;
+    return bytes;
 }
 
 }  // namespace vantrel

@@ -1,5 +1,7 @@
 #include "store/StoredRecord.h"
 
+#include "store/LittleEndian.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstring>
@@ -26,20 +28,15 @@ std::int32_t StoredRecord::TopScore(int entry) const
 {
     assert(entry >= 1 && entry <= TopEntries);
     const auto at = static_cast<std::size_t>(TopScoreOffset + 4 * (entry - 1));
-    const std::uint32_t value = std::uint32_t{bytes_[at]} | std::uint32_t{bytes_[at + 1]} << 8 |
-                                std::uint32_t{bytes_[at + 2]} << 16 |
-                                std::uint32_t{bytes_[at + 3]} << 24;
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(ReadLittleEndian32(bytes_.data() + at));
 }
 
 void StoredRecord::SetTopScore(int entry, std::int32_t score)
 {
     assert(entry >= 1 && entry <= TopEntries);
     const auto at = static_cast<std::size_t>(TopScoreOffset + 4 * (entry - 1));
-    const auto value = static_cast<std::uint32_t>(score);
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes_[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
+    const auto bytes = LittleEndian32(static_cast<std::uint32_t>(score));
+    std::copy(bytes.begin(), bytes.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 std::string StoredRecord::TopName(int entry) const

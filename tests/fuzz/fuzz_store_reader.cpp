@@ -53,13 +53,16 @@ void ReadRecordFrom(const vantrel::RegFile& file)
     }
     vantrel::StoredRecord record;
     vantrel::ApplyStoredValue(stored, record);
-    std::size_t shown = vantrel::Utf8FromLatin1(record.Tag()).size() +
-                        vantrel::Utf8FromLatin1(record.LastName()).size();
+    // A damaged length byte never makes a field show more than it can hold.
+    qsizetype shown = vantrel::NameFromStoredBytes(record.Tag()).size() +
+                      vantrel::NameFromStoredBytes(record.LastName()).size();
     for (int entry = 1; entry <= vantrel::StoredRecord::TopEntries; ++entry) {
-        shown += vantrel::Utf8FromLatin1(record.TopName(entry)).size() +
-                 static_cast<std::size_t>(record.TopScore(entry) & 1);
+        shown += vantrel::NameFromStoredBytes(record.TopName(entry)).size();
     }
-    if (shown > 3 * vantrel::StoredRecord::Size) Fail("a record shows more text than it can hold");
+    constexpr int Capacity =
+        vantrel::StoredRecord::TagCapacity +
+        (vantrel::StoredRecord::TopEntries + 1) * vantrel::StoredRecord::NameCapacity;
+    if (shown > Capacity) Fail("a record shows more text than its fields hold");
 }
 
 }  // namespace

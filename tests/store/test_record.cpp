@@ -106,41 +106,51 @@ private slots:
         QCOMPARE(int(record.bytes()[15]), 0x44);
     }
 
+    // Names are Windows-1252, as records written on the first platform hold them.
     void namesConvertToSingleByteText_data()
     {
-        QTest::addColumn<QByteArray>("utf8");
-        QTest::addColumn<QByteArray>("latin1");
-        QTest::newRow("ascii") << QByteArray("Ann") << QByteArray("Ann");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("ascii") << "Ann" << QByteArray("Ann");
         QTest::newRow("latin-1 letters")
-            << QByteArray("J\xC3\xBCrgen \xC3\x98") << QByteArray("J\xFCrgen \xD8");
-        QTest::newRow("euro sign") << QByteArray("5\xE2\x82\xAC") << QByteArray("5?");
-        QTest::newRow("outside the BMP") << QByteArray("a\xF0\x9F\x82\xA1z") << QByteArray("a?z");
-        QTest::newRow("cyrillic") << QByteArray("\xD0\x98\xD0\xB2") << QByteArray("??");
-        QTest::newRow("stray continuation") << QByteArray("a\x80\x80z") << QByteArray("a?z");
-        QTest::newRow("cut sequence at end") << QByteArray("ab\xE2\x82") << QByteArray("ab?");
-        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("?");
-        QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80!") << QByteArray("?!");
+            << QString::fromUtf8("J\xC3\xBCrgen \xC3\x98") << QByteArray("J\xFCrgen \xD8");
+        QTest::newRow("euro and quotes")
+            << QString::fromUtf8("5\xE2\x82\xAC O\xE2\x80\x99Neil \xE2\x80\x9Cx\xE2\x80\x9D")
+            << QByteArray("5\x80 O\x92Neil \x93x\x94");
+        QTest::newRow("accent typed apart") << QString::fromUtf8("e\xCC\x81") << QByteArray("\xE9");
+        QTest::newRow("outside the BMP")
+            << QString::fromUtf8("a\xF0\x9F\x82\xA1z") << QByteArray("a?z");
+        QTest::newRow("cyrillic") << QString::fromUtf8("\xD0\x98\xD0\xB2") << QByteArray("??");
+        QTest::newRow("C1 control") << QString(QChar(0x81)) << QByteArray("?");
+        QTest::newRow("zero character") << QString(QChar(0)) + "x" << QByteArray("?x");
     }
 
     void namesConvertToSingleByteText()
     {
-        QFETCH(QByteArray, utf8);
-        QFETCH(QByteArray, latin1);
-        const std::string converted = vantrel::Latin1FromUtf8(utf8.toStdString());
-        QCOMPARE(QByteArray::fromStdString(converted), latin1);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        QCOMPARE(QByteArray::fromStdString(vantrel::StoredBytesFromName(typed)), stored);
     }
 
-    void everyStoredByteShowsAsValidText()
+    // Every byte shows as one character and goes back to itself, but for the five
+    // codes that stand for none; a zero byte ends the name.
+    void everyStoredByteShowsAsOneCharacter()
     {
         std::string all;
         for (int byte = 1; byte < 256; ++byte) {
             all.push_back(static_cast<char>(byte));
         }
-        const std::string utf8 = vantrel::Utf8FromLatin1(all);
-        const QString shown = QString::fromUtf8(utf8);
+        const QString shown = vantrel::NameFromStoredBytes(all);
         QCOMPARE(shown.size(), qsizetype(255));
-        QCOMPARE(shown, QString::fromLatin1(all));
-        QCOMPARE(vantrel::Latin1FromUtf8(utf8), all);
+        QCOMPARE(shown.at(0x80 - 1), QChar(0x20AC));
+        QCOMPARE(shown.at(0x92 - 1), QChar(0x2019));
+        std::string back = all;
+        for (const unsigned char undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+            QCOMPARE(shown.at(undefined - 1), QChar('?'));
+            back[undefined - 1] = '?';
+        }
+        QCOMPARE(vantrel::StoredBytesFromName(shown), back);
+        QCOMPARE(vantrel::NameFromStoredBytes(std::string("Kim\0\x01rest", 9)), QString("Kim"));
     }
 };
 
