@@ -18,6 +18,7 @@
 #include "engine/Seed.h"
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
+#include "platform/TerminalText.h"
 #include "store/StoreFile.h"
 
 namespace vantrel {
@@ -47,10 +48,11 @@ void SeedRandomGenerator()
             ProgramRandom().Seed(*seed);
             return;
         }
+        // Echoed escaped: the variable may hold anything, terminal controls included.
         std::fprintf(stderr,
                      "vantrel: VANTREL_SEED=\"%s\" is not a number 0..4294967295; "
                      "seeding from the clock\n",
-                     text);
+                     EscapedForTerminal(text).c_str());
     }
     ProgramRandom().Seed(ClockSeed());
 }

@@ -2,13 +2,110 @@
 // reminder's state is read before any window exists and written after every window
 // is gone, so whatever a reminder shown at close decides is kept.
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStringList>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ProgramInfo.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
+#include "auxiliary/Help.h"
+#include "platform/TerminalText.h"
 
 namespace {
+
+constexpr int ExitFailure = 1;
+
+constexpr const char* HelpText =
+    "Usage: vantrel [--help] [--version]\n"
+    "\n"
+    "Cribbage solitaire: each of five rounds, place sixteen cards into four hands,\n"
+    "which are then counted with the cut card. The game is played in its window;\n"
+    "any other argument is ignored.\n"
+    "\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "Environment:\n"
+    "  VANTREL_SEED           a number 0..4294967295 that seeds the shuffle\n"
+    "  VANTREL_MACHINE_STORE  the file that keeps the options and the top-five list\n"
+    "  VANTREL_USER_STORE     the file that keeps the donation reminder's state\n"
+    "\n"
+    "See vantrel(6).\n";
+
+// Prints what --help or --version asks for; true when one was given. Both are answered
+// before the application object exists, so they need no display.
+bool AnswerInformationOption(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(HelpText, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("vantrel %s\n", vantrel::ProgramVersion);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Qt's messages while the application object connects to the display are held back:
+// when no display can be opened, Qt's several lines and its abort give way to one line
+// of ours and exit status 1; otherwise they are written out as they came.
+struct StartupMessages {
+    QStringList lines;
+    QStringList warnings;
+};
+
+StartupMessages& HeldMessages()
+{
+    static StartupMessages held;
+    return held;
+}
+
+bool IsUnset(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value == nullptr || value[0] == '\0';
+}
+
+[[noreturn]] void ReportNoWindow(const QString& qtMessage)
+{
+    const QString reason =
+        IsUnset("DISPLAY") && IsUnset("WAYLAND_DISPLAY")
+            ? QStringLiteral("no display (DISPLAY and WAYLAND_DISPLAY are not set)")
+            : qtMessage.section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr, "vantrel: cannot open a window: %s\n",
+                 vantrel::EscapedForTerminal(reason.toLocal8Bit().toStdString()).c_str());
+    std::_Exit(ExitFailure);
+}
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    StartupMessages& held = HeldMessages();
+    if (type == QtFatalMsg) {
+        ReportNoWindow(held.warnings.isEmpty() ? message : held.warnings.first());
+    }
+    held.lines.append(qFormatLogMessage(type, context, message));
+    if (type == QtWarningMsg || type == QtCriticalMsg) {
+        held.warnings.append(message);
+    }
+}
+
+void ReleaseStartupMessages(QtMessageHandler previous)
+{
+    qInstallMessageHandler(previous);
+    for (const QString& line : HeldMessages().lines) {
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
+    HeldMessages() = StartupMessages();
+}
 
 void CentreOnScreen(QWidget& window)
 {
@@ -25,8 +122,23 @@ void CentreOnScreen(QWidget& window)
 
 int main(int argc, char* argv[])
 {
+    if (AnswerInformationOption(argc, argv)) {
+        // A full disk or a closed pipe is a failure, not a printed answer.
+        if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
+            return 0;
+        }
+        std::fputs("vantrel: cannot write the output\n", stderr);
+        return ExitFailure;
+    }
+
+    const QtMessageHandler previousHandler = qInstallMessageHandler(HoldStartupMessage);
     QApplication app(argc, argv);
+    ReleaseStartupMessages(previousHandler);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vantrel::ApplicationId));
+    vantrel::SetInstalledHelpFolder(
+        QDir::cleanPath(QDir(QApplication::applicationDirPath())
+                            .filePath(QString::fromUtf8(vantrel::DataFolderFromProgram))));
     // The reminder's state is kept under the name the program was started by, so a
     // link or copy under another name keeps a state of its own.
     const QString startedAs = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0'

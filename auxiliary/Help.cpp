@@ -1,6 +1,8 @@
 #include "auxiliary/Help.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "platform/Desktop.h"
 
@@ -22,6 +24,22 @@ QString CutToLimit(const QString& text)
         --length;
     }
     return text.left(length);
+}
+
+QString& InstalledHelpFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString MissingHelpText(const QString& name)
+{
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    if (InstalledHelpFolder().isEmpty()) {
+        return QStringLiteral("The help document %1 is not in %2.").arg(name, here);
+    }
+    return QStringLiteral("The help document %1 is neither in %2 nor in %3.")
+        .arg(name, here, QDir::toNativeSeparators(InstalledHelpFolder()));
 }
 
 bool IsWebAddress(const QString& text)
@@ -52,9 +70,23 @@ void OpenDocument(const QString& file, const QString& parameters, const QString&
     CurrentDesktop().openUrl(DocumentTarget(file));
 }
 
+void SetInstalledHelpFolder(const QString& folder) { InstalledHelpFolder() = folder; }
+
 void ShowHelp()
 {
-    OpenDocument(QString::fromLatin1(HelpDocumentName), QString(), QString(), ShowNormalActivated);
+    const QString name = QString::fromLatin1(HelpDocumentName);
+    if (QFileInfo(QDir::current(), name).isFile()) {
+        OpenDocument(name, QString(), QString(), ShowNormalActivated);
+        return;
+    }
+    const QFileInfo installed(QDir(InstalledHelpFolder()), name);
+    if (!InstalledHelpFolder().isEmpty() && installed.isFile()) {
+        // Handed to the desktop whole: the installed copy's full path may well be
+        // longer than the shell's buffer that a bare file name travels in.
+        CurrentDesktop().openUrl(QUrl::fromLocalFile(installed.absoluteFilePath()));
+        return;
+    }
+    CurrentDesktop().showError(QApplication::activeWindow(), MissingHelpText(name));
 }
 
 }  // namespace vantrel

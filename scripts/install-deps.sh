@@ -5,7 +5,12 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2
+  # the desktop's opener, through which the help document and web pages open
+  xdg-utils
   xvfb xauth xdotool x11-utils imagemagick
+  # the checks of the install and the Debian package
+  dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
+  # fuzzing the store reader
   clang libclang-rt-14-dev
 )
 

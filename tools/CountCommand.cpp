@@ -1,5 +1,6 @@
 #include "tools/CountCommand.h"
 
+#include "platform/TerminalText.h"
 #include "tools/CardText.h"
 
 #include <algorithm>
@@ -20,9 +21,23 @@ CountCommand Failure(std::string error)
     return command;
 }
 
-bool IsOption(const std::string& argument)
+CountCommand Answer(CountAction action)
 {
-    return argument.size() > 1 && argument[0] == '-';
+    CountCommand command;
+    command.action = action;
+    return command;
+}
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+// An argument quoted for an error message, with anything a terminal would act on escaped.
+std::string Quoted(const std::string& argument)
+{
+    // Built by appending: at -O3, GCC 12 wrongly warns (-Wrestrict) about "'" + string&&.
+    std::string quoted(1, '\'');
+    quoted += EscapedForTerminal(argument);
+    quoted += '\'';
+    return quoted;
 }
 
 // Reads the five card names into codes, or says which one is wrong.
@@ -30,17 +45,18 @@ std::optional<std::string> ReadCards(const std::vector<std::string>& names,
                                      std::array<int, CardsPerColumn>& codes)
 {
     if (names.size() != CardsPerColumn)
-        return "expected 4 hand cards and a cut card, got " + std::to_string(names.size())
-               + (names.size() == 1 ? " card" : " cards");
+        return "expected 4 hand cards and a cut card, got " + std::to_string(names.size()) +
+               (names.size() == 1 ? " card" : " cards");
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::optional<int> code = ParseCard(names[i]);
         if (!code)
-            return "unknown card '" + names[i] + "' (write rank A 2..10 J Q K or T, then suit H C D S)";
+            return "unknown card " + Quoted(names[i]) +
+                   " (write rank A 2..10 J Q K or T, then suit H C D S)";
         const auto end = codes.begin() + static_cast<std::ptrdiff_t>(i);
         const auto same = std::find(codes.begin(), end, *code);
         if (same != end)
-            return "card '" + names[i] + "' given twice (as '"
-                   + names[static_cast<std::size_t>(same - codes.begin())] + "' before)";
+            return "card " + Quoted(names[i]) + " given twice (as " +
+                   Quoted(names[static_cast<std::size_t>(same - codes.begin())]) + " before)";
         codes[i] = *code;
     }
     return std::nullopt;
@@ -52,19 +68,23 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
 {
     bool all = false;
     bool crib = false;
+    bool optionsEnded = false;
     std::vector<std::string> cardNames;
     for (const std::string& argument : arguments) {
-        if (argument == "--help" || argument == "-h") {
-            CountCommand help;
-            help.action = CountAction::ShowHelp;
-            return help;
-        }
-        if (argument == "--all")
+        if (optionsEnded)
+            cardNames.push_back(argument);
+        else if (argument == "--help" || argument == "-h")
+            return Answer(CountAction::ShowHelp);
+        else if (argument == "--version")
+            return Answer(CountAction::ShowVersion);
+        else if (argument == "--")
+            optionsEnded = true;
+        else if (argument == "--all")
             all = true;
         else if (argument == "--crib")
             crib = true;
         else if (IsOption(argument))
-            return Failure("unknown option '" + argument + "'");
+            return Failure("unknown option " + Quoted(argument));
         else
             cardNames.push_back(argument);
     }
@@ -73,8 +93,8 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
     command.kind = crib ? ColumnKind::Crib : ColumnKind::Hand;
     if (all) {
         if (!cardNames.empty())
-            return Failure("--all counts every column and takes no cards, got '"
-                           + cardNames.front() + "'");
+            return Failure("--all counts every column and takes no cards, got " +
+                           Quoted(cardNames.front()));
         command.action = CountAction::CountAll;
         return command;
     }

@@ -42,6 +42,15 @@ render donate 350 135
 render proceed 48 24
 "$py" "$src/flatten.py" "$tmp/proceed.png" "$pictures/proceed.png" --alpha
 
+# The desktop's icon in the sizes of the hicolor theme, from its vector drawing
+# (installed as it is for the scalable size).
+icon_sizes="16 22 24 32 48 64 128 256"
+for size in $icon_sizes; do
+    mkdir -p "$icon/hicolor/$size"
+    rsvg-convert -w "$size" -h "$size" "$src/icon.svg" -o "$tmp/icon.png"
+    "$py" "$src/flatten.py" "$tmp/icon.png" "$icon/hicolor/$size/vantrel.png" --alpha
+done
+
 # Check every size, so a slip in a source cannot change what the program expects.
 check() { # file width height
     size=$(identify -format '%wx%h' "$1")
@@ -61,4 +70,7 @@ check "$pictures/splash.png" 280 140
 check "$pictures/donate.png" 350 135
 check "$pictures/proceed.png" 48 24
 check "$icon/vantrel.png" 32 32
+for size in $icon_sizes; do
+    check "$icon/hicolor/$size/vantrel.png" "$size" "$size"
+done
 echo "artwork written to $res"

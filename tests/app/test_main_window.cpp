@@ -254,6 +254,14 @@ private slots:
 
     void f1OpensTheHelpWhateverModifiersAreHeld()
     {
+        // Help opens the working folder's document only when there is one.
+        QTemporaryDir folder;
+        QFile document(QDir(folder.path()).filePath(QStringLiteral("Vantrel0.html")));
+        QVERIFY(document.open(QIODevice::WriteOnly) && document.write("<html></html>") > 0);
+        document.close();
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto restore = qScopeGuard([&before] { QDir::setCurrent(before); });
         for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
             desktop_.opened.clear();
             QTest::keyClick(Form().paintBox, Qt::Key_F1, modifiers);

@@ -1,7 +1,49 @@
-// The program itself, started as a player starts it, on the offscreen platform.
+// The program itself, started as a player starts it: on the offscreen platform, or
+// with no display at all.
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+struct Finished {
+    bool normalExit = false;
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The environment of a desktop session without any display, where Qt picks its
+// default platform as it would for a player.
+QProcessEnvironment WithoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    return env;
+}
+
+Finished RunToEnd(const QProcessEnvironment& env, const QStringList& arguments)
+{
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VANTREL_EXE), arguments);
+    Finished run;
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.normalExit = program.exitStatus() == QProcess::NormalExit;
+    run.exitCode = program.exitCode();
+    run.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return run;
+}
+
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -48,11 +90,67 @@ private slots:
         QVERIFY(seedLines.first().contains(QStringLiteral("12abc")));
     }
 
+    void aSeedIsEchoedWithItsControlCharactersEscaped()
+    {
+        const QString errors = RunBriefly(QStringLiteral("7\x1b[2J\x1b]0;x\x07"));
+        QVERIFY2(!errors.startsWith(QLatin1Char('<')), qPrintable(errors));
+        QVERIFY2(errors.contains(QStringLiteral("VANTREL_SEED=\"7\\x1b[2J\\x1b]0;x\\x07\"")),
+                 qPrintable(errors));
+        QVERIFY(!errors.contains(QChar(0x1b)));
+        QVERIFY(!errors.contains(QChar(0x07)));
+    }
+
     void aValidSeedIsTakenSilently()
     {
         const QString errors = RunBriefly(QStringLiteral("4294967295"));
         QVERIFY2(!errors.startsWith(QLatin1Char('<')), qPrintable(errors));
         QVERIFY2(!errors.contains(QStringLiteral("VANTREL_SEED")), qPrintable(errors));
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        const Finished version = RunToEnd(WithoutDisplay(), {QStringLiteral("--version")});
+        QVERIFY(version.normalExit);
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.err, QString());
+        QVERIFY2(QRegularExpression(QStringLiteral("^vantrel \\d+\\.\\d+\n$"))
+                     .match(version.out)
+                     .hasMatch(),
+                 qPrintable(version.out));
+
+        const Finished help =
+            RunToEnd(WithoutDisplay(), {QStringLiteral("-x"), QStringLiteral("--help")});
+        QVERIFY(help.normalExit);
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        QVERIFY2(help.out.startsWith(QStringLiteral("Usage: vantrel")), qPrintable(help.out));
+        QVERIFY(help.out.contains(QStringLiteral("--version")));
+        QVERIFY(help.out.contains(QStringLiteral("VANTREL_SEED")));
+    }
+
+    // Qt alone would print several lines and abort with a core dump.
+    void withoutADisplayOneLineSaysSoAndTheStatusIs1()
+    {
+        const Finished run = RunToEnd(WithoutDisplay(), {});
+        QVERIFY(run.normalExit);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("vantrel: cannot open a window: no display")),
+                 qPrintable(run.err));
+    }
+
+    void aDisplayThatCannotBeReachedIsOneLineToo()
+    {
+        QProcessEnvironment env = WithoutDisplay();
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral("\x1b[2J:7"));
+        const Finished run = RunToEnd(env, {});
+        QVERIFY(run.normalExit);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("vantrel: cannot open a window: ")),
+                 qPrintable(run.err));
+        QVERIFY2(!run.err.contains(QChar(0x1b)), qPrintable(run.err));
     }
 };
 

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -39,6 +42,29 @@ public:
     QList<QUrl> opened;
     int errors = 0;
     int beeps = 0;
+};
+
+// A working folder with a help document in it, for as long as it lives: help opens the
+// working folder's document only when there is one.
+class HelpDocumentInWorkingFolder {
+public:
+    HelpDocumentInWorkingFolder() : before_(QDir::currentPath())
+    {
+        path = QDir(folder_.path()).filePath(QStringLiteral("Vantrel0.html"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write("<html></html>") > 0) {
+            QDir::setCurrent(folder_.path());
+        }
+    }
+    ~HelpDocumentInWorkingFolder() { QDir::setCurrent(before_); }
+    HelpDocumentInWorkingFolder(const HelpDocumentInWorkingFolder&) = delete;
+    HelpDocumentInWorkingFolder& operator=(const HelpDocumentInWorkingFolder&) = delete;
+
+    QString path;
+
+private:
+    QString before_;
+    QTemporaryDir folder_;
 };
 
 // Runs `answer` on the modal window that is active once the event loop turns, that

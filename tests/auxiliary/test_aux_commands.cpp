@@ -18,6 +18,7 @@
 
 using namespace vantrel;
 using vantrel::testing::FakeDesktop;
+using vantrel::testing::HelpDocumentInWorkingFolder;
 using vantrel::testing::ModalAnswerer;
 
 namespace {
@@ -122,10 +123,10 @@ private slots:
 
     void contentsOpensTheHelpDocument()
     {
+        const HelpDocumentInWorkingFolder help;
         TVantrelForm form;
         form.HelpContentsMenuItem->trigger();
-        QCOMPARE(desktop_->opened, QList<QUrl>{QUrl::fromLocalFile(QDir::current().absoluteFilePath(
-                                       QStringLiteral("Vantrel0.html")))});
+        QCOMPARE(desktop_->opened, QList<QUrl>{QUrl::fromLocalFile(help.path)});
     }
 
     // The program block's order: load before any window, the reminder at close,

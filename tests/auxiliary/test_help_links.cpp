@@ -15,34 +15,83 @@ class HelpLinksTest : public QObject {
 
 private:
     QString startFolder_;
+    QTemporaryDir workingFolder_;
+    QTemporaryDir installedFolder_;
 
-private slots:
-    void init() { startFolder_ = QDir::currentPath(); }
-    void cleanup() { QDir::setCurrent(startFolder_); }
-
-    void helpOpensTheDocumentOfTheWorkingDirectory()
+    static QString PutHelpDocumentIn(const QString& folder)
     {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        QVERIFY(QDir::setCurrent(folder.path()));
-        FakeDesktop desktop;
-        ShowHelp();
-        const QString expected =
-            QDir(folder.path()).absoluteFilePath(QStringLiteral("Vantrel0.html"));
-        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(expected)});
-        QVERIFY(desktop.opened.first().isLocalFile());
+        const QString path = QDir(folder).filePath(QStringLiteral("Vantrel0.html"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            return QString();
+        }
+        file.write("<html></html>");
+        return path;
     }
 
-    void aMissingHelpDocumentIsStillHandedOnAndNothingIsReported()
+private slots:
+    void init()
     {
-        QTemporaryDir other;
-        QVERIFY(QDir::setCurrent(other.path()));
+        startFolder_ = QDir::currentPath();
+        QVERIFY(workingFolder_.isValid() && installedFolder_.isValid());
+        QFile::remove(workingFolder_.filePath(QStringLiteral("Vantrel0.html")));
+        QFile::remove(installedFolder_.filePath(QStringLiteral("Vantrel0.html")));
+        QVERIFY(QDir::setCurrent(workingFolder_.path()));
+        SetInstalledHelpFolder(installedFolder_.path());
+    }
+    void cleanup()
+    {
+        QDir::setCurrent(startFolder_);
+        SetInstalledHelpFolder(QString());
+    }
+
+    void helpOpensTheDocumentOfTheWorkingDirectoryFirst()
+    {
+        const QString here = PutHelpDocumentIn(workingFolder_.path());
+        QVERIFY(!PutHelpDocumentIn(installedFolder_.path()).isEmpty());
         FakeDesktop desktop;
         ShowHelp();
-        ShowHelp();
-        QCOMPARE(desktop.opened.size(), 2);
-        QVERIFY(!QFile::exists(desktop.opened.first().toLocalFile()));
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(here)});
         QCOMPARE(desktop.errors, 0);
+    }
+
+    void withoutOneInTheWorkingDirectoryHelpOpensTheInstalledCopy()
+    {
+        const QString installed = PutHelpDocumentIn(installedFolder_.path());
+        FakeDesktop desktop;
+        ShowHelp();
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
+        QCOMPARE(desktop.errors, 0);
+    }
+
+    // The 254-character cut is for a bare name; an installed path is handed on whole.
+    void aLongInstalledPathIsNotCut()
+    {
+        const QString deep = installedFolder_.filePath(
+            QString(120, QLatin1Char('d')) + QLatin1Char('/') + QString(120, QLatin1Char('e')));
+        QVERIFY(QDir().mkpath(deep));
+        SetInstalledHelpFolder(deep);
+        const QString installed = PutHelpDocumentIn(deep);
+        QVERIFY(installed.size() > 254);
+        FakeDesktop desktop;
+        ShowHelp();
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
+    }
+
+    void aMissingHelpDocumentIsReportedWithWhereItWasLookedFor()
+    {
+        FakeDesktop desktop;
+        QStringList reported;
+        CurrentDesktop().showError = [&reported](QWidget*, const QString& text) {
+            reported.append(text);
+        };
+        ShowHelp();
+        QVERIFY(desktop.opened.isEmpty());
+        QCOMPARE(reported.size(), 1);
+        QVERIFY2(reported.first().contains(QStringLiteral("Vantrel0.html")),
+                 qPrintable(reported.first()));
+        QVERIFY(reported.first().contains(QDir::toNativeSeparators(workingFolder_.path())));
+        QVERIFY(reported.first().contains(QDir::toNativeSeparators(installedFolder_.path())));
         QCOMPARE(desktop.beeps, 0);
     }
 

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The Debian package as CPack makes it from the release build: its name, lintian
+# without errors, its contents (listed) with the install's layout under the prefix
+# and nothing writable by others, the dependencies found by dpkg-shlibdeps, and the
+# maintainer scripts, which make the shared store folder root:games 2775 on
+# configure and leave it on remove, with its scores, until a purge.
+#
+# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_DIR
+set -uo pipefail
+
+BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_DIR}")
+PREFIX=${2:?}
+APP_ID=${3:?}
+VERSION=${4:?}
+STORE=${5:?}
+HERE=$(dirname "$(readlink -f "$0")")
+source "$HERE/../e2e/lib.sh"
+source "$HERE/layout.sh"
+
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian file; do
+    command -v "$tool" >/dev/null || fail "the tool '$tool' is missing (scripts/install-deps.sh installs it)"
+done
+
+say "cpack -G DEB"
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$E2E_TMP/out" >"$E2E_TMP/cpack.log" 2>&1 ||
+    fail "cpack failed: $(tail -n 5 "$E2E_TMP/cpack.log")"
+DEB="$E2E_TMP/out/vantrel_${VERSION}_$(dpkg --print-architecture).deb"
+check "the package is named vantrel_${VERSION}_<arch>.deb" '[ -f "$DEB" ]'
+
+say "lintian:"
+lintian --fail-on error --display-info "$DEB" 2>&1 | grep -v 'root privileges' | tee "$E2E_TMP/lintian.log"
+lintian_status=${PIPESTATUS[0]}
+check "lintian reports no errors" '[ "$lintian_status" -eq 0 ] && ! grep -q "^E:" "$E2E_TMP/lintian.log"'
+
+say "contents:"
+dpkg-deb --contents "$DEB" | tee "$E2E_TMP/contents.txt"
+check "no entry is writable by others" \
+    '! awk '\''substr($1, 1, 1) != "l" && substr($1, 9, 1) == "w"'\'' "$E2E_TMP/contents.txt" | grep -q .'
+check "every entry belongs to root" '! awk '\''$2 != "root/root"'\'' "$E2E_TMP/contents.txt" | grep -q .'
+check "nothing lies outside the prefix" \
+    '! awk '\''{ print $6 }'\'' "$E2E_TMP/contents.txt" | grep -v -e "^\./$" -e "^\.${PREFIX%/}/" -e "^\.${PREFIX%/}$" | grep -q .'
+dpkg-deb --extract "$DEB" "$E2E_TMP/tree"
+check_layout "$E2E_TMP/tree$PREFIX" "$APP_ID"
+
+depends=$(dpkg-deb --field "$DEB" Depends)
+say "Depends: $depends"
+check "the dependencies name the Qt libraries and the C library" \
+    '[[ "$depends" == *libqt6widgets6* ]] && [[ "$depends" == *libc6* ]]'
+check "the section is games" '[ "$(dpkg-deb --field "$DEB" Section)" = games ]'
+
+# --- maintainer scripts ----------------------------------------------------------
+
+dpkg-deb --control "$DEB" "$E2E_TMP/control"
+check "the scripts act on $STORE" \
+    'grep -qx "store=$STORE" "$E2E_TMP/control/postinst" && grep -qx "store=$STORE" "$E2E_TMP/control/postrm"'
+if [ "$(id -u)" -ne 0 ] || ! getent group games >/dev/null; then
+    say "SKIPPED: running the maintainer scripts needs root and the group games"
+    exit 0
+fi
+# The same scripts on a folder of the test's own, so that the machine's is never touched.
+FAKE_STORE="$E2E_TMP/var/games/vantrel"
+for script in postinst postrm; do
+    sed "s|^store=.*|store=$FAKE_STORE|" "$E2E_TMP/control/$script" >"$E2E_TMP/$script"
+done
+sh "$E2E_TMP/postinst" configure || fail "postinst configure failed"
+check "postinst makes the store folder root:games, mode 2775" \
+    '[ "$(stat -c "%U:%G %a" "$FAKE_STORE")" = "root:games 2775" ]'
+echo scores >"$FAKE_STORE/machine.reg"
+sh "$E2E_TMP/postrm" remove || fail "postrm remove failed"
+check "remove leaves the folder and its scores" '[ "$(cat "$FAKE_STORE/machine.reg")" = scores ]'
+sh "$E2E_TMP/postinst" configure || fail "postinst configure failed on reinstall"
+check "a reinstall keeps the scores" '[ "$(cat "$FAKE_STORE/machine.reg")" = scores ]'
+sh "$E2E_TMP/postrm" purge || fail "postrm purge failed"
+check "purge deletes the folder" '[ ! -e "$FAKE_STORE" ]'
+say "all package checks passed"
