@@ -32,10 +32,17 @@ void VantrelGame::ScoreRound()
     DrawCell(Board(DeckColumn, 1), DeckColumn, 1);
     if (RoundNo == Rounds) {
         // The high-score check repaints the table; the banner is drawn again over it.
-        DrawWinBanner();
+        ShowWinBanner();
         CheckHighScore();
-        DrawWinBanner();
+        ShowWinBanner();
     }
+}
+
+// The WIN test at the end of a game takes the total it judges as FinalTotal.
+void VantrelGame::ShowWinBanner()
+{
+    FinalTotal = GameTotal();
+    DrawWinBanner();
 }
 
 }  // namespace vantrel

@@ -10,13 +10,11 @@
 
 #include "paint/Canvas.h"
 #include "paint/TableFont.h"
+#include "paint/TableLayout.h"
 
 namespace vantrel {
 
 namespace {
-
-// The surface's own font: bold, 16 points (21 pixels).
-constexpr int SurfaceFontSize = 16;
 
 QSize DeviceSize(const QSize& logical, qreal ratio)
 {
@@ -30,7 +28,7 @@ PaintBox::PaintBox(QWidget* parent)
       canvas_(std::make_unique<Canvas>(surface_, [this](const QRect& area) { ShowArea(area); }))
 {
     LoadTableFonts();
-    setFont(TableFont(SurfaceFontSize));
+    setFont(TableFont(LargeTextSize));
     // The surface image covers every pixel; the widget has no background of its own.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -107,7 +105,7 @@ void PaintBox::ShowArea(const QRect& area)
 void PaintBox::ResetCanvasForPaint()
 {
     Canvas& canvas = *canvas_;
-    canvas.SetFontSize(SurfaceFontSize);
+    canvas.SetFontSize(LargeTextSize);
     canvas.SetFontColour(Qt::black);
     canvas.SetBrushColour(felt_);
 }

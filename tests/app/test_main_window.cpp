@@ -7,13 +7,16 @@
 
 #include <memory>
 
-#include "FormFixture.h"
+#include "BoardText.h"
+#include "FakeDesktop.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "engine/Random.h"
 #include "paint/PaintBox.h"
 
 using namespace vantrel;
+using vantrel::testing::BoardText;
 
 namespace {
 
@@ -42,7 +45,7 @@ class MainWindowTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    DesktopRecorder desktop_;
+    std::unique_ptr<testing::FakeDesktop> desktop_;
     std::unique_ptr<TVantrelForm> form_;
 
     TVantrelForm& Form() { return *form_; }
@@ -51,16 +54,16 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        UsePrivateStores(dir_);
+        testing::UsePrivateStores(dir_);
         // A first run: the donation reminder stays away on its first day.
+        const testing::FakeDesktop desktop;
         LoadDonateState(QStringLiteral("/usr/games/vantrel"));
     }
 
     void init()
     {
-        UsePrivateStores(dir_);
-        desktop_ = DesktopRecorder();
-        desktop_.Install();
+        testing::UsePrivateStores(dir_);
+        desktop_ = std::make_unique<testing::FakeDesktop>();
         qputenv("VANTREL_SEED", "0");
         form_ = std::make_unique<TVantrelForm>();
         form_->show();
@@ -71,7 +74,7 @@ private slots:
     {
         form_.reset();
         qunsetenv("VANTREL_SEED");
-        UseRealDesktop();
+        desktop_.reset();
     }
 
     void menuBarHoldsEveryItemAsTheProgramDefinesIt()
@@ -129,7 +132,7 @@ private slots:
     {
         Form().MenuGameNewItem->trigger();
         Form().PlaceCard(3);
-        const auto board = Form().Board;
+        const QString board = BoardText(Form());
         Form().resize(300, 200);
         Form().MenuOptionsSetLargeCards->trigger();
         QVERIFY(Form().MenuOptionsSetLargeCards->isChecked());
@@ -138,11 +141,7 @@ private slots:
         QCOMPARE(Form().CardHeight, 108);
         QCOMPARE(Form().RankFontSize, 16);
         QCOMPARE(Form().CardBack, &Form().pictures.LCBmp);
-        for (int column = 1; column <= 6; ++column) {
-            for (int row = 1; row <= 5; ++row) {
-                QCOMPARE(Form().Board(column, row), board(column, row));
-            }
-        }
+        QCOMPARE(BoardText(Form()), board);
         QCOMPARE(Form().paintBox->width(), Form().ClientArea->width());
         Form().MenuOptionsSetLargeCards->trigger();
         QVERIFY(!Form().MenuOptionsSetLargeCards->isChecked());
@@ -178,17 +177,15 @@ private slots:
     {
         Form().MenuGameNewItem->trigger();
         Form().PlaceCard(2);
-        const auto board = Form().Board;
+        const QString board = BoardText(Form());
         const int deckPos = Form().DeckPos;
         Form().PlaceCard(2);
-        QCOMPARE(desktop_.beeps, 1);
+        QCOMPARE(desktop_->beeps, 1);
         QCOMPARE(Form().DeckPos, deckPos);
-        for (int row = 1; row <= 5; ++row) {
-            QCOMPARE(Form().Board(2, row), board(2, row));
-        }
+        QCOMPARE(BoardText(Form()), board);
         Form().PlaceCard(6);
         Form().PlaceCard(1);
-        QCOMPARE(desktop_.beeps, 1);
+        QCOMPARE(desktop_->beeps, 1);
     }
 
     void undoItemIsEnabledOnlyWhileAPlacementCanBeTakenBack()
@@ -239,8 +236,8 @@ private slots:
         QCOMPARE(Form().RoundNo, 5);
         QCOMPARE(Form().GameTotal(), total);
         QCOMPARE(Form().FinalTotal, total);
-        QCOMPARE(desktop_.beeps, 0);
-        QVERIFY(desktop_.errors.isEmpty());
+        QCOMPARE(desktop_->beeps, 0);
+        QVERIFY(desktop_->errors.isEmpty());
         Form().MenuGameNewItem->trigger();
         QCOMPARE(Form().RoundNo, 1);
         QCOMPARE(Form().GameTotal(), 0);
@@ -255,14 +252,14 @@ private slots:
     void f1OpensTheHelpWhateverModifiersAreHeld()
     {
         for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
-            desktop_.opened.clear();
+            desktop_->opened.clear();
             QTest::keyClick(Form().paintBox, Qt::Key_F1, modifiers);
-            QCOMPARE(desktop_.opened.size(), 1);
-            QVERIFY(desktop_.opened.first().toString().endsWith(QStringLiteral("/Vantrel0.html")));
+            QCOMPARE(desktop_->opened.size(), 1);
+            QVERIFY(desktop_->opened.first().toString().endsWith(QStringLiteral("/Vantrel0.html")));
         }
-        desktop_.opened.clear();
+        desktop_->opened.clear();
         QTest::keyClick(Form().paintBox, Qt::Key_F2);
-        QVERIFY(desktop_.opened.isEmpty());
+        QVERIFY(desktop_->opened.isEmpty());
     }
 };
 

@@ -8,10 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "FormFixture.h"
+#include "FakeDesktop.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
-#include "engine/Random.h"
 #include "auxiliary/DonateReminder.h"
+#include "engine/Random.h"
 #include "paint/Canvas.h"
 #include "paint/PaintBox.h"
 #include "store/RecordStore.h"
@@ -19,12 +20,6 @@
 using namespace vantrel;
 
 namespace {
-
-struct Prompt {
-    QString title;
-    QString prompt;
-    QString preset;
-};
 
 const QString Value = QStringLiteral("fRegInfo");
 
@@ -55,11 +50,7 @@ class RecordCommandsTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
-    DesktopRecorder desktop_;
-    QList<Prompt> prompts_;
-    QString answer_;  // what the name prompt returns; a null string answers with the preset
-    QStringList questions_;
-    bool confirmAnswer_ = false;
+    std::unique_ptr<testing::FakeDesktop> desktop_;
 
     QString StoreFile() const { return dir_->filePath(QStringLiteral("machine.reg")); }
 
@@ -124,28 +115,14 @@ private slots:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
-        UsePrivateStores(*dir_);
-        desktop_ = DesktopRecorder();
-        desktop_.Install();
+        testing::UsePrivateStores(*dir_);
+        desktop_ = std::make_unique<testing::FakeDesktop>();
         // A first run as far as the donation reminder knows: it stays away today, so
         // closing the window shows no dialog.
         LoadDonateState(QCoreApplication::applicationFilePath());
-        prompts_.clear();
-        questions_.clear();
-        answer_ = QString();
-        confirmAnswer_ = false;
-        CurrentDesktop().askText = [this](QWidget*, const QString& title, const QString& prompt,
-                                          const QString& preset) {
-            prompts_ << Prompt{title, prompt, preset};
-            return answer_.isNull() ? preset : answer_;
-        };
-        CurrentDesktop().confirm = [this](QWidget*, const QString& title, const QString& text) {
-            questions_ << title + "|" + text;
-            return confirmAnswer_;
-        };
     }
 
-    void cleanup() { UseRealDesktop(); }
+    void cleanup() { desktop_.reset(); }
 
     void firstRunLoadsDefaultsAndCreatesNoValue()
     {
@@ -167,10 +144,10 @@ private slots:
     {
         auto form = StartForm();
         EndGameWith(*form, 10);
-        QCOMPARE(prompts_.size(), 1);
-        QCOMPARE(prompts_[0].title, QString("New High Score"));
-        QCOMPARE(prompts_[0].prompt, QString("Please enter your name:"));
-        QCOMPARE(prompts_[0].preset, QString("Please enter your name!"));
+        QCOMPARE(desktop_->prompts.size(), 1);
+        QCOMPARE(desktop_->prompts[0].title, QString("New High Score"));
+        QCOMPARE(desktop_->prompts[0].prompt, QString("Please enter your name:"));
+        QCOMPARE(desktop_->prompts[0].preset, QString("Please enter your name!"));
         QCOMPARE(form->FinalTotal, 10);
         QCOMPARE(form->Record.TopName(1), std::string("Please enter your name!"));
         QCOMPARE(*Stored(), BytesOf(form->Record));
@@ -191,14 +168,14 @@ private slots:
         QFETCH(QString, after);
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        answer_ = "X";
+        desktop_->nameAnswer = "X";
         EndGameWith(*form, total);
         QCOMPARE(ListOf(form->Record), after);
         // No name is asked for a total that enters nothing, but the game is saved.
-        QCOMPARE(prompts_.size(), total == 0 ? 0 : 1);
+        QCOMPARE(desktop_->prompts.size(), total == 0 ? 0 : 1);
         QCOMPARE(form->Record.LastName(), std::string(total == 0 ? "Kim" : "X"));
         if (total != 0) {
-            QCOMPARE(prompts_[0].preset, QString("Kim"));
+            QCOMPARE(desktop_->prompts[0].preset, QString("Kim"));
         }
         QCOMPARE(*Stored(), BytesOf(form->Record));
     }
@@ -215,21 +192,23 @@ private slots:
     {
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        answer_ = "abcdefghijklmnopqrstuvwxyz1234";
+        desktop_->nameAnswer = "abcdefghijklmnopqrstuvwxyz1234";
         EndGameWith(*form, 200);
         QCOMPARE(form->Record.TopName(1), std::string("abcdefghijklmnopqrstuvw"));
-        answer_ = QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
+        desktop_->nameAnswer = QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
         EndGameWith(*form, 199);
         QCOMPARE(form->Record.TopName(2), std::string("Zo\xEB ? \xE9"));
+        // The Top 5 view shows the stored bytes as Latin-1 too.
+        QCOMPARE(form->TopScores()[1].name, QString::fromUtf8("Zo\xC3\xAB ? \xC3\xA9"));
         EndGameWith(*form, 198);  // the default shows the stored bytes as Latin-1
-        QCOMPARE(prompts_.last().preset, QString::fromUtf8("Zo\xC3\xAB ? \xC3\xA9"));
-        answer_ = "";
+        QCOMPARE(desktop_->prompts.last().preset, QString::fromUtf8("Zo\xC3\xAB ? \xC3\xA9"));
+        desktop_->nameAnswer = "";
         EndGameWith(*form, 197);
         QCOMPARE(form->Record.TopName(4), std::string());
         QCOMPARE(form->Record.LastName(), std::string());
-        answer_ = QString();
+        desktop_->nameAnswer = QString();
         EndGameWith(*form, 196);
-        QCOMPARE(prompts_.last().preset, QString());
+        QCOMPARE(desktop_->prompts.last().preset, QString());
     }
 
     void gameBelowEveryEntryStillSavesWithTheFlagsAsLoaded()
@@ -244,7 +223,7 @@ private slots:
         QVERIFY(*Stored() != BytesOf(stored));
         form->MenuOptionsSetLargeCards->trigger();  // a check mark, not the record
         EndGameWith(*form, 40);
-        QVERIFY(prompts_.isEmpty());
+        QVERIFY(desktop_->prompts.isEmpty());
         QCOMPARE(*Stored(), BytesOf(stored));
         QCOMPARE(int(form->Record.LargeCards()), 0);
     }
@@ -256,10 +235,10 @@ private slots:
         RefuseWrites();
         form->HighScoreView = True;  // a redraw would paint the Top 5 view
         MarkSurface(*form);
-        answer_ = "X";
+        desktop_->nameAnswer = "X";
         form->GameTotal() = 121;
         form->RunHandler([&] { form->CheckHighScore(); });
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QVERIFY(SurfaceStillMarked(*form));
         QCOMPARE(form->Record.TopName(2), std::string("X"));  // lives in memory only
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
@@ -282,7 +261,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QCOMPARE(form->Board(1, 1), int(NextPrompt));
         QVERIFY(form->GameTotal() > 0);
         QCOMPARE(form->Record.TopScore(1), form->GameTotal());
@@ -304,7 +283,7 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         form->MenuOptionsResetHighItem->trigger();
-        QCOMPARE(questions_, QStringList{"Confirm|Do you really want to reset the High Scores?"});
+        QCOMPARE(desktop_->questions, QStringList{"Confirm|Do you really want to reset the High Scores?"});
         QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
@@ -317,7 +296,7 @@ private slots:
         auto form = StartForm();
         form->HighScoreView = True;
         MarkSurface(*form);
-        confirmAnswer_ = true;
+        desktop_->confirmAnswer = true;
         form->MenuOptionsResetHighItem->trigger();
         QVERIFY(SurfaceStillMarked(*form));  // nothing is redrawn
         QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
@@ -350,11 +329,11 @@ private slots:
         QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
         QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
         EndGameWith(*form, 12);
-        QCOMPARE(prompts_.size(), 1);
-        QCOMPARE(prompts_[0].preset, QString());
+        QCOMPARE(desktop_->prompts.size(), 1);
+        QCOMPARE(desktop_->prompts[0].preset, QString());
         // Saving is silently nothing; the entry lives in memory and View shows it.
         form->MenuGameHighScoresItem->trigger();
-        QVERIFY(desktop_.errors.isEmpty());
+        QVERIFY(desktop_->errors.isEmpty());
         QCOMPARE(form->Record.TopScore(1), 12);
         form->MenuGameQuitItem->trigger();
         QVERIFY(!form->isVisible());
@@ -395,7 +374,7 @@ private slots:
         auto form = StartForm();
         RefuseWrites();
         form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QVERIFY(form->isVisible());
     }
 };

@@ -4,9 +4,10 @@
 
 #include "TableFixture.h"
 #include "paint/Canvas.h"
+#include "paint/Colours.h"
 #include "paint/PaintBox.h"
 
-using vantrel::TVantrelForm;
+using vantrel::testing::RecordingGame;
 
 namespace {
 
@@ -21,9 +22,9 @@ constexpr int KingOfClubs = 25;
 constexpr int TenOfDiamonds = 35;
 constexpr int FiveOfSpades = 43;
 
-const QColor White = Colour(vantrel::White);
-const QColor Black = Colour(vantrel::Black);
-const QColor Red = Colour(vantrel::Red);
+const QColor White = vantrel::ColourOf(vantrel::White);
+const QColor Black = vantrel::ColourOf(vantrel::Black);
+const QColor Red = vantrel::ColourOf(vantrel::Red);
 
 }  // namespace
 
@@ -32,19 +33,19 @@ class CardPaintingTest : public QObject {
 
 private:
     std::unique_ptr<TableFixture> table;
-    TVantrelForm& form() { return table->form(); }
+    RecordingGame& game() { return table->game(); }
 
     // A table of felt with nothing on it.
     void emptyTable(bool large)
     {
         table->useLargeCards(large);
         table->clearBoard();
-        form().Placing = vantrel::False;
-        form().Board(1, 1) = vantrel::Nothing;
-        form().paintBox->Invalidate();
-        form().paintBox->PaintPendingRequest();
-        form().paintBox->canvas().SetBrushColour(table->felt());
-        form().paintBox->canvas().FillRect(0, 0, 2000, 2000);
+        game().Placing = vantrel::False;
+        game().Board(1, 1) = vantrel::Nothing;
+        table->box().Invalidate();
+        table->box().PaintPendingRequest();
+        table->box().canvas().SetBrushColour(table->felt());
+        table->box().canvas().FillRect(0, 0, 2000, 2000);
     }
 
     void verifyPipRow(int x0, int y, const QImage& pip, std::initializer_list<int> offsets)
@@ -71,12 +72,12 @@ private slots:
         QFETCH(bool, large);
         QFETCH(QList<int>, xs);
         emptyTable(large);
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
+        const int w = table->cardWidth();
+        const int h = table->cardHeight();
         const QList<int> ys{10, 60, 110, 160, 210};
         for (int column = 1; column <= 6; ++column) {
             const int row = column % 2 == 0 ? 1 : 5;
-            form().DrawCell(KingOfClubs, column, row);
+            table->painter().DrawCell(KingOfClubs, column, row);
             const int x0 = xs[column - 1];
             const int y0 = ys[row - 1];
             QCOMPARE(table->pixel(x0, y0), Black);
@@ -92,11 +93,11 @@ private slots:
     void aceOfHeartsHasCornersAndOneCentredPip()
     {
         emptyTable(false);
-        form().DrawCell(AceOfHearts, 2, 1);
+        table->painter().DrawCell(AceOfHearts, 2, 1);
         const QImage& s = table->surface();
         const int x0 = 91;
         const int y0 = 10;
-        const vantrel::Pictures& p = form().pictures;
+        const vantrel::Pictures& p = table->pictures();
         QVERIFY(ShowsPicture(s, x0 + 31, y0 + 36, p.HPip));
         QVERIFY(ShowsPicture(s, x0 + 71 - 23, y0 + 2, p.HBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, y0 + 82 - 23 - 2, p.HBmp));
@@ -109,29 +110,29 @@ private slots:
     void clubsTakeTheirWiderPictureAndBlackText()
     {
         emptyTable(false);
-        form().DrawCell(TwoOfClubs, 3, 1);
+        table->painter().DrawCell(TwoOfClubs, 3, 1);
         const QImage& s = table->surface();
         const int x0 = 172;
-        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, form().pictures.CBmp));
-        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, form().pictures.CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, table->pictures().CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, table->pictures().CBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, 11, TextImage(QStringLiteral("2"), 12, Black, White)));
         // Two pips in one row, centred: (71 - 18 - 3) / 2 = 25.
-        verifyPipRow(x0, 10 + 36, form().pictures.CPip, {25, 37});
+        verifyPipRow(x0, 10 + 36, table->pictures().CPip, {25, 37});
         QVERIFY(AllOf(s, QRect(x0 + 1, 10 + 26, 69, 10), White));
     }
 
     void fiveAndTenPipsFollowTheWorkedPositions()
     {
         emptyTable(false);
-        const vantrel::Pictures& p = form().pictures;
-        form().DrawCell(FiveOfSpades, 2, 1);
+        const vantrel::Pictures& p = table->pictures();
+        table->painter().DrawCell(FiveOfSpades, 2, 1);
         verifyPipRow(91, 10 + 36, p.SPip, {7, 19, 31, 43, 55});
-        form().DrawCell(TenOfDiamonds, 3, 1);
+        table->painter().DrawCell(TenOfDiamonds, 3, 1);
         verifyPipRow(172, 10 + 27, p.DPip, {7, 19, 31, 43, 55});
         verifyPipRow(172, 10 + 45, p.DPip, {7, 19, 31, 43, 55});
         // The white band one pip high between the rows.
         QVERIFY(AllOf(table->surface(), QRect(172 + 1, 10 + 36, 69, 9), White));
-        form().DrawCell(TenOfClubs, 4, 1);
+        table->painter().DrawCell(TenOfClubs, 4, 1);
         verifyPipRow(253, 10 + 26, p.CPip, {7, 19, 31, 43, 55});
         verifyPipRow(253, 10 + 46, p.CPip, {7, 19, 31, 43, 55});
     }
@@ -139,10 +140,10 @@ private slots:
     void largeCardsCentreTheirPipsFurtherIn()
     {
         emptyTable(true);
-        const vantrel::Pictures& p = form().pictures;
-        form().DrawCell(FiveOfHearts, 2, 1);
+        const vantrel::Pictures& p = table->pictures();
+        table->painter().DrawCell(FiveOfHearts, 2, 1);
         verifyPipRow(102, 10 + 49, p.HPip, {12, 24, 36, 48, 60});
-        form().DrawCell(TenOfClubs, 3, 1);
+        table->painter().DrawCell(TenOfClubs, 3, 1);
         verifyPipRow(194, 10 + 49 - 10, p.CPip, {12, 24, 36, 48, 60});
         verifyPipRow(194, 10 + 49 + 10, p.CPip, {12, 24, 36, 48, 60});
         QVERIFY(ShowsPicture(table->surface(), 194 + 82 - 25, 12, p.CBmp));
@@ -152,7 +153,7 @@ private slots:
     void tenEndsTwoPixelsInsideTheCorner()
     {
         emptyTable(false);
-        form().DrawCell(TenOfDiamonds, 2, 2);
+        table->painter().DrawCell(TenOfDiamonds, 2, 2);
         const QImage ten = TextImage(QStringLiteral("10"), 12, Red, White);
         const int right = 91 + 71 - 2;
         const int bottom = 60 + 82 - 2;
@@ -165,7 +166,7 @@ private slots:
         emptyTable(false);
         const int codes[] = {QueenOfHearts, KingOfHearts, KingOfClubs};
         for (int column = 2; column <= 4; ++column) {
-            form().DrawCell(codes[column - 2], column, 1);
+            table->painter().DrawCell(codes[column - 2], column, 1);
             const int x0 = 91 + (column - 2) * 81;
             // Between the top-right and bottom-left pictures the face is blank.
             QVERIFY(AllOf(table->surface(), QRect(x0 + 1, 10 + 26, 69, 82 - 52), White));
@@ -182,9 +183,9 @@ private slots:
     {
         QFETCH(bool, large);
         emptyTable(large);
-        form().DrawCell(vantrel::FaceDown, 6, 2);
+        table->painter().DrawCell(vantrel::FaceDown, 6, 2);
         const int x0 = large ? 470 : 415;
-        QVERIFY(ShowsPicture(table->surface(), x0 + 1, 61, *form().CardBack));
+        QVERIFY(ShowsPicture(table->surface(), x0 + 1, 61, table->cardBack()));
         QCOMPARE(table->pixel(x0, 61), table->felt());
         QCOMPARE(table->pixel(x0 + 1, 60), table->felt());
     }
@@ -194,10 +195,10 @@ private slots:
     {
         QFETCH(bool, large);
         emptyTable(large);
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
-        form().DrawCell(vantrel::FaceDown, 3, 3);
-        form().DrawCell(vantrel::EraseCell, 3, 3);
+        const int w = table->cardWidth();
+        const int h = table->cardHeight();
+        table->painter().DrawCell(vantrel::FaceDown, 3, 3);
+        table->painter().DrawCell(vantrel::EraseCell, 3, 3);
         const int x0 = 2 * (w + 10) + 10;
         QVERIFY(AllOf(table->surface(), QRect(x0 - 2, 108, w + 5, h + 5), table->felt()));
     }
@@ -205,12 +206,12 @@ private slots:
     void faceDownOnTheDeckCellAndUnknownCodesDrawNothing()
     {
         emptyTable(false);
-        form().DrawCell(KingOfClubs, 2, 2);
+        table->painter().DrawCell(KingOfClubs, 2, 2);
         const QImage before = table->surface().copy();
-        form().DrawCell(vantrel::FaceDown, 1, 1);
+        table->painter().DrawCell(vantrel::FaceDown, 1, 1);
         for (const int code : {99, 55, 76, 78, 89, 91, 100, -1, -77}) {
             for (int column = 1; column <= 6; ++column) {
-                form().DrawCell(code, column, 2);
+                table->painter().DrawCell(code, column, 2);
             }
         }
         QCOMPARE(table->surface(), before);
@@ -221,16 +222,16 @@ private slots:
         for (const bool alt : {false, true}) {
             table->useAltColors(alt);
             emptyTable(false);
-            const QColor ground = Colour(alt ? vantrel::Grey : vantrel::Green);
+            const QColor ground = vantrel::ColourOf(alt ? vantrel::Grey : vantrel::Green);
             QCOMPARE(table->felt(), ground);
-            form().paintBox->canvas().SetBrushColour(Black);
-            form().paintBox->canvas().FillRect(0, 0, 600, 400);
-            form().DrawCell(vantrel::OpenSlot, 2, 1);
+            table->box().canvas().SetBrushColour(Black);
+            table->box().canvas().FillRect(0, 0, 600, 400);
+            table->painter().DrawCell(vantrel::OpenSlot, 2, 1);
             QVERIFY(AllOf(table->surface(), QRect(91, 10, 71, 1), White));
             QVERIFY(AllOf(table->surface(), QRect(91, 10 + 81, 71, 1), White));
             QVERIFY(AllOf(table->surface(), QRect(92, 11, 69, 80), ground));
             QCOMPARE(table->pixel(91 + 71, 50), Black);
-            form().DrawCell(vantrel::EraseCell, 4, 1);
+            table->painter().DrawCell(vantrel::EraseCell, 4, 1);
             QVERIFY(AllOf(table->surface(), QRect(253, 10, 72, 83), ground));
             QCOMPARE(table->pixel(253 + 72, 50), Black);
         }
@@ -249,11 +250,11 @@ private slots:
         QFETCH(int, round);
         QFETCH(QString, lastWord);
         emptyTable(false);
-        form().DrawDeckPile();
-        form().RoundNo = round;
-        form().DrawCell(vantrel::NextPrompt, 1, 1);
+        table->painter().DrawDeckPile();
+        game().RoundNo = round;
+        table->painter().DrawCell(vantrel::NextPrompt, 1, 1);
         const QImage& s = table->surface();
-        const QColor yellow = Colour(vantrel::Yellow);
+        const QColor yellow = vantrel::ColourOf(vantrel::Yellow);
         // From (9, 9) to (85, 96), right and bottom excluded, framed in black.
         QVERIFY(AllOf(s, QRect(9, 9, 76, 1), Black));
         QVERIFY(AllOf(s, QRect(9, 95, 76, 1), Black));
@@ -265,7 +266,7 @@ private slots:
         QVERIFY(ShowsPicture(s, 18, 50, TextImage(QStringLiteral("next"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 70, TextImage(lastWord, 10, Black, yellow)));
         // The prompt leaves the font size at 10 for a banner that follows.
-        QCOMPARE(form().paintBox->canvas().FontSize(), 10);
+        QCOMPARE(table->box().canvas().FontSize(), 10);
     }
 };
 

@@ -5,16 +5,17 @@
 
 #include "TableFixture.h"
 #include "paint/Canvas.h"
+#include "paint/Colours.h"
 #include "paint/PaintBox.h"
 
-using vantrel::TVantrelForm;
+using vantrel::testing::RecordingGame;
 
 namespace {
 
-const QColor White = Colour(vantrel::White);
-const QColor Black = Colour(vantrel::Black);
-const QColor Red = Colour(vantrel::Red);
-const QColor Yellow = Colour(vantrel::Yellow);
+const QColor White = vantrel::ColourOf(vantrel::White);
+const QColor Black = vantrel::ColourOf(vantrel::Black);
+const QColor Red = vantrel::ColourOf(vantrel::Red);
+const QColor Yellow = vantrel::ColourOf(vantrel::Yellow);
 
 }  // namespace
 
@@ -23,7 +24,7 @@ class TablePaintingTest : public QObject {
 
 private:
     std::unique_ptr<TableFixture> table;
-    TVantrelForm& form() { return table->form(); }
+    RecordingGame& game() { return table->game(); }
     const QImage& surface() { return table->surface(); }
 
     // Between rounds, nothing on the board and no score yet.
@@ -31,9 +32,9 @@ private:
     {
         table->useLargeCards(large);
         table->clearBoard();
-        form().Placing = vantrel::False;
-        form().HighScoreView = vantrel::False;
-        form().Board(1, 1) = vantrel::FaceDown;
+        game().Placing = vantrel::False;
+        game().HighScoreView = vantrel::False;
+        game().Board(1, 1) = vantrel::FaceDown;
     }
 
     bool showsText(int x, int y, const QString& text, int points, const QColor& ink,
@@ -44,9 +45,9 @@ private:
 
     void widenSurface(int width)
     {
-        form().resize(width, form().height());
+        table->box().resize(width, table->box().height());
         QCoreApplication::processEvents();
-        QVERIFY(form().paintBox->width() >= width - 10);
+        QVERIFY(table->box().width() >= width - 10);
     }
 
 private slots:
@@ -56,10 +57,10 @@ private slots:
     void startUpShowsPilePanelBoxAndZeros()
     {
         // The state right after start-up, as the window's own first paint shows it.
-        QCOMPARE(form().Placing, vantrel::False);
-        QCOMPARE(form().Board(1, 1), int(vantrel::FaceDown));
+        QCOMPARE(game().Placing, vantrel::False);
+        QCOMPARE(game().Board(1, 1), int(vantrel::FaceDown));
         table->repaint();
-        const QImage& back = *form().CardBack;
+        const QImage& back = table->cardBack();
         QVERIFY(ShowsPicture(surface(), 13, 13, back));
         QCOMPARE(table->pixel(9, 9), back.pixelColor(0, 0));
         QCOMPARE(table->pixel(11, 11), back.pixelColor(0, 0));
@@ -90,7 +91,7 @@ private slots:
         table->useAltColors(alt);
         tableBetweenRounds(large);
         table->repaint();
-        const QColor panel = Colour(alt ? vantrel::White : vantrel::Yellow);
+        const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
         QCOMPARE(table->panel(), panel);
         const int middleY = box.top() + 34;
         QCOMPARE(table->pixel(box.center().x(), box.top()), Black);
@@ -118,12 +119,12 @@ private slots:
         tableBetweenRounds(large);
         const int scores[] = {12, 0, -3, 29, 7};
         for (int i = 1; i <= 5; ++i) {
-            form().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
+            game().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
         }
-        form().GameTotal() = 45;
+        game().GameTotal() = 45;
         table->repaint();
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
+        const int w = table->cardWidth();
+        const int h = table->cardHeight();
         const QColor panel = table->panel();
         QVERIFY(showsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
         QVERIFY(showsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
@@ -146,14 +147,14 @@ private slots:
     {
         QFETCH(bool, large);
         tableBetweenRounds(large);
-        form().Board(1, 1) = vantrel::NextPrompt;
+        game().Board(1, 1) = vantrel::NextPrompt;
         const int shown[] = {2, 255, 0, 14, 300, -1};
         for (int c = 1; c <= 6; ++c) {
-            form().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
+            game().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
         }
         table->repaint();
-        const int w = form().CardWidth;
-        const int y = form().CardHeight + 170;
+        const int w = table->cardWidth();
+        const int y = table->cardHeight() + 170;
         const auto x = [w](int column) { return (column - 1) * (w + 10) + 40; };
         QVERIFY(showsText(x(1), y, QStringLiteral("2"), 10, Black, table->felt()));
         QVERIFY(showsText(x(3), y, QStringLiteral("0"), 10, Black, table->felt()));
@@ -168,13 +169,13 @@ private slots:
     void placingPaintsTheEmptyTableBeneathTheCells()
     {
         tableBetweenRounds(false);
-        form().Placing = vantrel::True;
+        game().Placing = vantrel::True;
         for (int r = 1; r <= 4; ++r) {
-            form().Board(6, r) = vantrel::FaceDown;
+            game().Board(6, r) = vantrel::FaceDown;
         }
-        form().Board(3, 1) = vantrel::OpenSlot;
+        game().Board(3, 1) = vantrel::OpenSlot;
         table->repaint();
-        const QImage& back = *form().CardBack;
+        const QImage& back = table->cardBack();
         // The empty table's crib backs stand at the cell origins; the cells' backs,
         // drawn later, one pixel further in. The first row keeps its corner pixel.
         QCOMPARE(table->pixel(415, 10), back.pixelColor(0, 0));
@@ -198,12 +199,9 @@ private slots:
         QFETCH(bool, alt);
         table->useAltColors(alt);
         tableBetweenRounds(false);
-        form().Record.SetTopName(1, std::string("Zo\xEB"));
-        form().Record.SetTopScore(1, 215);
-        form().Record.SetTopName(5, std::string("Ann"));
-        form().Record.SetTopScore(5, -4);
-        form().DrawHighScores();
-        QCOMPARE(form().HighScoreView, vantrel::True);
+        table->top[0] = {QString::fromLatin1("Zo\xEB"), 215};
+        table->top[4] = {QStringLiteral("Ann"), -4};
+        table->painter().DrawHighScores(table->top);
         QCOMPARE(table->pixel(64, 170), Yellow);
         QCOMPARE(table->pixel(60, 170), Black);
         QCOMPARE(table->pixel(459, 170), Black);
@@ -221,9 +219,9 @@ private slots:
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
     {
         tableBetweenRounds(false);
-        form().Board(1, 1) = vantrel::NextPrompt;
-        form().Board(6, 1) = 25;
-        form().HighScoreView = vantrel::True;
+        game().Board(1, 1) = vantrel::NextPrompt;
+        game().Board(6, 1) = 25;
+        game().HighScoreView = vantrel::True;
         table->repaint();
         QCOMPARE(table->pixel(30, 90), Yellow);          // the prompt, left of the box
         QCOMPARE(table->pixel(470, 50), table->felt());  // no card in the crib column
@@ -233,13 +231,11 @@ private slots:
     void winBannerNeedsOneHundredEighty()
     {
         tableBetweenRounds(false);
-        form().GameTotal() = 179;
+        game().GameTotal() = 179;
         table->repaint();
-        QCOMPARE(form().FinalTotal, 179);
         QVERIFY(AllOf(surface(), QRect(0, 200, 8, 24), table->felt()));
-        form().GameTotal() = 180;
+        game().GameTotal() = 180;
         table->repaint();
-        QCOMPARE(form().FinalTotal, 180);
         QVERIFY(AllOf(surface(), QRect(0, 200, 4, 24), table->panel()));
     }
 
@@ -255,9 +251,9 @@ private slots:
         table->useAltColors(alt);
         tableBetweenRounds(false);
         widenSurface(1100);
-        form().GameTotal() = 200;
+        game().GameTotal() = 200;
         table->repaint();
-        const QColor panel = Colour(alt ? vantrel::White : vantrel::Yellow);
+        const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
         const QImage win = TextImage(QStringLiteral("WIN"), 10, Red, panel);
         int tiles = 0;
         for (int x = 0; x < 1100; x += 48) {
@@ -276,8 +272,8 @@ private slots:
     void winAfterTheTopFiveIsWrittenInItsSize()
     {
         tableBetweenRounds(false);
-        form().GameTotal() = 180;
-        form().HighScoreView = vantrel::True;
+        game().GameTotal() = 180;
+        game().HighScoreView = vantrel::True;
         table->repaint();
         // 21 pixels of text in a 24-pixel tile from y 204: the last rows are cut off.
         const QImage win = TextImage(QStringLiteral("WIN"), 16, Red, Yellow);
@@ -287,13 +283,13 @@ private slots:
     void cutLabelTurnsToPlayWithoutFullRepaint()
     {
         tableBetweenRounds(false);
-        form().Board(1, 1) = vantrel::NextPrompt;
+        game().Board(1, 1) = vantrel::NextPrompt;
         table->repaint();
         QVERIFY(showsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->felt()));
         const int inkLeftOfPlay = CountOf(surface(), QRect(8, 135, 4, 16), Black);
         QVERIFY(inkLeftOfPlay > 0);
-        form().Board(1, 1) = vantrel::FaceDown;
-        form().DrawScorePanel();
+        game().Board(1, 1) = vantrel::FaceDown;
+        table->painter().DrawScorePanel();
         QVERIFY(showsText(12, 135, QStringLiteral("Play..."), 10, Black, table->felt()));
         // Columns 8..11 keep the start of the old label.
         QCOMPARE(CountOf(surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);

@@ -6,8 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
-#include "TableFixture.h"
-#include "paint/PaintBox.h"
+#include "FormFixture.h"
 
 using vantrel::TVantrelForm;
 
@@ -15,7 +14,7 @@ class MouseInputTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
+    std::unique_ptr<FormFixture> table;
     TVantrelForm& form() { return table->form(); }
 
     void press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
@@ -57,7 +56,7 @@ private:
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
+    void init() { table = std::make_unique<FormFixture>(); }
     void cleanup() { table.reset(); }
 
     void deckHotSpotExcludesAllFourBounds_data()
@@ -152,7 +151,7 @@ private slots:
             QCOMPARE(form().Board(column, 1), current);
         }
         // Neither the deck column nor the crib column beeps.
-        QCOMPARE(table->beeps(), 0);
+        QCOMPARE(table->desktop.beeps, 0);
     }
 
     void releaseOutsideTheSurfaceStillArrives()
@@ -191,8 +190,8 @@ private slots:
     void releaseTakesTheTopFiveAwayWithoutPlacing()
     {
         startRelaxedRound(false);
-        form().DrawHighScores();
-        QCOMPARE(table->pixel(64, 170), Colour(vantrel::Yellow));
+        form().MenuGameHighScoresItemClick();
+        QCOMPARE(table->pixel(64, 170), vantrel::ColourOf(vantrel::Yellow));
         const int current = form().CurrentCard();
         press(40, 40);  // on the deck: nothing while the list is shown
         QCOMPARE(form().RoundNo, 1);
@@ -201,7 +200,7 @@ private slots:
         QCOMPARE(placedColumn(), 0);
         QCOMPARE(form().CurrentCard(), current);
         // The table is back where the list stood: the open slot of hand 2.
-        QCOMPARE(table->pixel(91, 50), Colour(vantrel::White));
+        QCOMPARE(table->pixel(91, 50), vantrel::ColourOf(vantrel::White));
         QCOMPARE(table->pixel(100, 50), table->felt());
         // The next click places as usual.
         press(120, 50);
