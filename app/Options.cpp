@@ -44,8 +44,7 @@ void TVantrelForm::SetRegularCards()
 
 // One row of the card-size table. Setting the window size resizes the surface at once;
 // nothing is repainted and the check mark is left to the caller.
-void TVantrelForm::ApplyCardMetrics(const CardMetrics& metrics, const QImage& back,
-                                    int windowWidth)
+void TVantrelForm::ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth)
 {
     CardWidth = metrics.width;
     CardHeight = metrics.height;

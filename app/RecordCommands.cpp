@@ -16,10 +16,7 @@ const char* const ResetTitle = "Confirm";
 const char* const ResetQuestion = "Do you really want to reset the High Scores?";
 
 // Stored names are single-byte text; every byte shows as its Latin-1 character.
-QString ShownName(const std::string& latin1)
-{
-    return QString::fromUtf8(Utf8FromLatin1(latin1));
-}
+QString ShownName(const std::string& latin1) { return QString::fromUtf8(Utf8FromLatin1(latin1)); }
 
 // A typed name as the record holds it: composed first, so that a letter typed as a base
 // and an accent keeps its single-byte form; anything else without one becomes '?'.
@@ -29,22 +26,13 @@ std::string StoredName(const QString& typed)
     return Latin1FromUtf8(composed.toUtf8().toStdString());
 }
 
-Registry MachineStore()
-{
-    return Registry(RegistryRoot::Machine);
-}
+Registry MachineStore() { return Registry(RegistryRoot::Machine); }
 
 }  // namespace
 
-void TVantrelForm::LoadRecord()
-{
-    LoadStoredRecord(MachineStore(), Record);
-}
+void TVantrelForm::LoadRecord() { LoadStoredRecord(MachineStore(), Record); }
 
-void TVantrelForm::SaveRecord()
-{
-    SaveStoredRecord(MachineStore(), Record);
-}
+void TVantrelForm::SaveRecord() { SaveStoredRecord(MachineStore(), Record); }
 
 void TVantrelForm::CheckHighScore()
 {

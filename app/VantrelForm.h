@@ -58,9 +58,9 @@ public:
     QAction* MakeaDonation1 = nullptr;
 
     // --- components --------------------------------------------------------------
-    QWidget* ClientArea = nullptr;   // the window's client area, in the felt colour
-    PaintBox* paintBox = nullptr;    // the drawing surface
-    QTimer* Timer1 = nullptr;        // closes the start-up splash
+    QWidget* ClientArea = nullptr;  // the window's client area, in the felt colour
+    PaintBox* paintBox = nullptr;   // the drawing surface
+    QTimer* Timer1 = nullptr;       // closes the start-up splash
     QPointer<TsplashForm> splashForm;
 
     // --- card metrics and colours --------------------------------------------------

@@ -151,10 +151,7 @@ void TDonateForm::FormCreate()
     rgDonateItems->button(DonateNow)->setFocus();
 }
 
-int TDonateForm::ItemIndex() const
-{
-    return rgDonateItems->checkedId();
-}
+int TDonateForm::ItemIndex() const { return rgDonateItems->checkedId(); }
 
 void TDonateForm::SetItemIndex(int index)
 {
@@ -163,10 +160,7 @@ void TDonateForm::SetItemIndex(int index)
     }
 }
 
-void TDonateForm::ntmOKClick()
-{
-    close();
-}
+void TDonateForm::ntmOKClick() { close(); }
 
 void TDonateForm::lblHomePageClick()
 {
@@ -184,10 +178,7 @@ void TDonateForm::done(int result)
     QDialog::done(result);
 }
 
-void TDonateForm::FormClose()
-{
-    DonateFormClosed(ItemIndex());
-}
+void TDonateForm::FormClose() { DonateFormClosed(ItemIndex()); }
 
 bool TDonateForm::eventFilter(QObject* watched, QEvent* event)
 {

@@ -83,15 +83,9 @@ QLabel* TsplashForm::CreateLabel(const QRect& bounds, const QFont& font, const Q
     return label;
 }
 
-void TsplashForm::Image1Click()
-{
-    close();
-}
+void TsplashForm::Image1Click() { close(); }
 
-void TsplashForm::btnCloseClick()
-{
-    close();
-}
+void TsplashForm::btnCloseClick() { close(); }
 
 void TsplashForm::Label3Click()
 {

@@ -11,7 +11,7 @@ void VantrelGame::CountColumns()
         const std::array<int, 4> cards{Board(column, 1), Board(column, 2), Board(column, 3),
                                        Board(column, 4)};
         const ColumnKind kind = column == CribColumn ? ColumnKind::Crib : ColumnKind::Hand;
-        ScoreTable(column, ShownScoreColumn) = CountColumn(cards, cut, kind).total();
+        ScoreTable(column, ShownScoreColumn) = CountColumn(cards, cut, kind).Total();
     }
 }
 

@@ -64,7 +64,7 @@ public:
     Move LastMove;              // the player's last placement; (0,0): nothing to undo
     int RoundNo = 0;            // 0 before a game, then 1..5
     int RowPitch = StandardRowPitch;
-    Grid<int, CribColumn, BoardRows> Board;  // Board(column, row)
+    Grid<int, CribColumn, BoardRows> Board;            // Board(column, row)
     Grid<int, TotalRow, ShownScoreColumn> ScoreTable;  // ScoreTable(row, column)
     int FinalTotal = 0;  // GameTotal as taken for the WIN test and the high-score check
     DeckOrder Deck{};

@@ -89,8 +89,7 @@ void TablePainter::DrawFace(int cardCode, int x0, int y0) const
     c.SetBrushColour(ColourOf(White));
     DrawRankTexts(RankText(rank), x0, y0);
     c.Draw(x0 + SuitInset, bottom - suitPicture.height() - SuitInset, suitPicture);
-    c.Draw(right - (suit == Clubs ? ClubsRightInset : SuitRightInset), y0 + SuitInset,
-           suitPicture);
+    c.Draw(right - (suit == Clubs ? ClubsRightInset : SuitRightInset), y0 + SuitInset, suitPicture);
     if (rank <= 10) {
         DrawPips(pictures_.PipPicture(suit), rank, x0, y0);
     }

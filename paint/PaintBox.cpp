@@ -35,10 +35,7 @@ PaintBox::PaintBox(QWidget* parent)
     AllocateSurface();
 }
 
-PaintBox::~PaintBox()
-{
-    canvas_->End();
-}
+PaintBox::~PaintBox() { canvas_->End(); }
 
 void PaintBox::SetPaintHandler(std::function<void()> handler)
 {
@@ -59,10 +56,7 @@ void PaintBox::SetFeltColour(const QColor& colour)
     }
 }
 
-QColor PaintBox::FeltColour() const
-{
-    return felt_;
-}
+QColor PaintBox::FeltColour() const { return felt_; }
 
 void PaintBox::Invalidate()
 {
@@ -70,10 +64,7 @@ void PaintBox::Invalidate()
     update();
 }
 
-Canvas& PaintBox::canvas()
-{
-    return *canvas_;
-}
+Canvas& PaintBox::canvas() { return *canvas_; }
 
 const QImage& PaintBox::Surface() const
 {
@@ -166,21 +157,12 @@ void PaintBox::Report(const MouseHandler& handler, const QMouseEvent* event)
     }
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event)
-{
-    Report(mouseDown_, event);
-}
+void PaintBox::mousePressEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
 // A double click reaches the widget as press, release, double click, release: the
 // double click stands for the second press and acts as one.
-void PaintBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    Report(mouseDown_, event);
-}
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
-void PaintBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    Report(mouseUp_, event);
-}
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Report(mouseUp_, event); }
 
 }  // namespace vantrel

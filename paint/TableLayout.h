@@ -66,7 +66,10 @@ constexpr int PipRowOffset(int cardWidth, int pips, int pipWidth)
 }
 
 // Top offset, inside the card, of the centre row of pips.
-constexpr int PipCentreOffset(int cardHeight, int pipHeight) { return (cardHeight - pipHeight) / 2; }
+constexpr int PipCentreOffset(int cardHeight, int pipHeight)
+{
+    return (cardHeight - pipHeight) / 2;
+}
 
 // --- the next-round prompt over cell (1,1) -------------------------------------------
 

@@ -21,3 +21,6 @@ echo "== Plain build"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build/release" -j "$jobs"
 ctest --test-dir "$root/build/release" --output-on-failure
+
+echo "== Format"
+"$root/scripts/check-format.sh"

@@ -35,7 +35,7 @@ void PrintColumn(const vantrel::ColumnScore& score)
 {
     std::cout << "nobs " << score.nobs << "\nflush " << score.flush << "\npairs " << score.pairs
               << "\nruns " << score.runs << "\nfifteens " << score.fifteens << "\ntotal "
-              << score.total() << '\n';
+              << score.Total() << '\n';
 }
 
 void PrintHistogram(const vantrel::ScoreHistogram& histogram)
@@ -44,10 +44,7 @@ void PrintHistogram(const vantrel::ScoreHistogram& histogram)
         std::cout << score << ' ' << histogram[score] << '\n';
 }
 
-unsigned WorkerCount()
-{
-    return std::clamp(std::thread::hardware_concurrency(), 1U, MostWorkers);
-}
+unsigned WorkerCount() { return std::clamp(std::thread::hardware_concurrency(), 1U, MostWorkers); }
 
 }  // namespace
 
@@ -56,17 +53,17 @@ int main(int argc, char* argv[])
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const vantrel::CountCommand command = vantrel::ParseCountCommand(arguments);
     switch (command.action) {
-    case vantrel::CountAction::ShowHelp:
-        PrintHelp();
-        return 0;
-    case vantrel::CountAction::CountOne:
-        PrintColumn(vantrel::CountColumn(command.hand, command.cut, command.kind));
-        return 0;
-    case vantrel::CountAction::CountAll:
-        PrintHistogram(vantrel::CountAllColumns(command.kind, WorkerCount()));
-        return 0;
-    case vantrel::CountAction::Fail:
-        break;
+        case vantrel::CountAction::ShowHelp:
+            PrintHelp();
+            return 0;
+        case vantrel::CountAction::CountOne:
+            PrintColumn(vantrel::CountColumn(command.hand, command.cut, command.kind));
+            return 0;
+        case vantrel::CountAction::CountAll:
+            PrintHistogram(vantrel::CountAllColumns(command.kind, WorkerCount()));
+            return 0;
+        case vantrel::CountAction::Fail:
+            break;
     }
     std::cerr << "vantrel-count: " << command.error << '\n' << UsageLine << '\n';
     return ExitBadUsage;

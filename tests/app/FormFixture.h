@@ -31,13 +31,13 @@ public:
 
     vantrel::testing::FakeDesktop desktop;
 
-    vantrel::TVantrelForm& form() { return *form_; }
-    const QImage& surface() const { return form_->paintBox->Surface(); }
-    QColor pixel(int x, int y) const { return surface().pixelColor(x, y); }
-    QColor felt() const { return vantrel::ColourOf(form_->FeltColour); }
+    vantrel::TVantrelForm& Form() { return *form_; }
+    const QImage& Surface() const { return form_->paintBox->Surface(); }
+    QColor Pixel(int x, int y) const { return Surface().pixelColor(x, y); }
+    QColor Felt() const { return vantrel::ColourOf(form_->FeltColour); }
 
     // The card size through the option's operations.
-    void useLargeCards(bool large)
+    void UseLargeCards(bool large)
     {
         if (large) {
             form_->SetLargeCards();

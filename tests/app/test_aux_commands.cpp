@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "FakeDesktop.h"
-#include "PrivateStores.h"
 #include "ModalAnswerer.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"

@@ -87,20 +87,19 @@ private slots:
         QCOMPARE(menus[0]->text(), QStringLiteral("&Game"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
-        QCOMPARE(Captions(Form().MenuGame),
-                 (QStringList{"&Start a New Game", "&Undo Last Move", "View &High Scores", "-",
-                              "&Quit"}));
-        QCOMPARE(Captions(Form().MenuOptions),
-                 (QStringList{"Play Regular Game", "Play with Relaxed Rules", "-",
-                              "Use Large Cards", "Use Alternate Colors", "-",
-                              "Reset High Scores"}));
+        QCOMPARE(Captions(Form().MenuGame), (QStringList{"&Start a New Game", "&Undo Last Move",
+                                                         "View &High Scores", "-", "&Quit"}));
+        QCOMPARE(
+            Captions(Form().MenuOptions),
+            (QStringList{"Play Regular Game", "Play with Relaxed Rules", "-", "Use Large Cards",
+                         "Use Alternate Colors", "-", "Reset High Scores"}));
         QCOMPARE(Captions(Form().MenuHelp),
                  (QStringList{"&Contents", "&About Vantrel", "-", "Make a Donation"}));
         QVERIFY(!Form().MenuGameUndoItem->isEnabled());
-        for (QAction* item : {Form().MenuGameNewItem, Form().MenuGameHighScoresItem,
-                              Form().MenuGameQuitItem, Form().MenuOptionsResetHighItem,
-                              Form().HelpContentsMenuItem, Form().AboutVantrel1,
-                              Form().MakeaDonation1}) {
+        for (QAction* item :
+             {Form().MenuGameNewItem, Form().MenuGameHighScoresItem, Form().MenuGameQuitItem,
+              Form().MenuOptionsResetHighItem, Form().HelpContentsMenuItem, Form().AboutVantrel1,
+              Form().MakeaDonation1}) {
             QVERIFY(item->isEnabled());
             QVERIFY(!item->isCheckable());
             QVERIFY(item->shortcut().isEmpty());
@@ -114,8 +113,9 @@ private slots:
 
     void windowStartsWithTheTitleTheRegularSizeAndAnEmptyTable()
     {
-        QCOMPARE(Form().windowTitle(),
-                 QStringLiteral("Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"));
+        QCOMPARE(
+            Form().windowTitle(),
+            QStringLiteral("Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"));
         QCOMPARE(Form().frameGeometry().size(), QSize(520, 440));
         QCOMPARE(Form().CardWidth, 71);
         QCOMPARE(Form().CardHeight, 82);

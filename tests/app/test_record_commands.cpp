@@ -195,7 +195,8 @@ private slots:
         desktop_->nameAnswer = "abcdefghijklmnopqrstuvwxyz1234";
         EndGameWith(*form, 200);
         QCOMPARE(form->Record.TopName(1), std::string("abcdefghijklmnopqrstuvw"));
-        desktop_->nameAnswer = QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
+        desktop_->nameAnswer =
+            QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
         EndGameWith(*form, 199);
         QCOMPARE(form->Record.TopName(2), std::string("Zo\xEB ? \xE9"));
         // The Top 5 view shows the stored bytes as Latin-1 too.
@@ -283,7 +284,8 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         form->MenuOptionsResetHighItem->trigger();
-        QCOMPARE(desktop_->questions, QStringList{"Confirm|Do you really want to reset the High Scores?"});
+        QCOMPARE(desktop_->questions,
+                 QStringList{"Confirm|Do you really want to reset the High Scores?"});
         QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }

@@ -21,10 +21,7 @@ void ClickAt(QWidget* window, QPoint point)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
 }
 
-QPoint CentreOf(const QWidget* child)
-{
-    return child->geometry().center();
-}
+QPoint CentreOf(const QWidget* child) { return child->geometry().center(); }
 
 }  // namespace
 

@@ -96,11 +96,18 @@ private slots:
                                                  "  .  .  .  .  .  .\n"));
         QVERIFY(!game.undoEnabled);
         QCOMPARE(game.LastMove.column, 0);
-        const QStringList expected = {
-            QStringLiteral("DrawScorePanel"), QStringLiteral("DrawScorePanel"),
-            Cell(31, 1, 4), Cell(31, 2, 1), Cell(6, 1, 4), Cell(6, 3, 1), Cell(51, 1, 4),
-            Cell(51, 4, 1), Cell(16, 1, 4), Cell(16, 5, 1), Cell(2, 1, 4),
-            QStringLiteral("InvalidateWindow")};
+        const QStringList expected = {QStringLiteral("DrawScorePanel"),
+                                      QStringLiteral("DrawScorePanel"),
+                                      Cell(31, 1, 4),
+                                      Cell(31, 2, 1),
+                                      Cell(6, 1, 4),
+                                      Cell(6, 3, 1),
+                                      Cell(51, 1, 4),
+                                      Cell(51, 4, 1),
+                                      Cell(16, 1, 4),
+                                      Cell(16, 5, 1),
+                                      Cell(2, 1, 4),
+                                      QStringLiteral("InvalidateWindow")};
         QCOMPARE(game.calls, expected);
     }
 
@@ -229,9 +236,14 @@ private slots:
                                                  "  .  .  .  .  .  .\n"));
         // The spare card is shown, then the crib, then the cut, then the count.
         const QStringList tail = game.calls.mid(game.calls.size() - 9);
-        const QStringList expected = {Cell(49, 1, 4), Cell(26, 6, 1), Cell(23, 6, 2),
-                                      Cell(17, 6, 3), Cell(21, 6, 4), Cell(52, 1, 4),
-                                      QStringLiteral("DrawScorePanel"), Cell(77, 1, 1)};
+        const QStringList expected = {Cell(49, 1, 4),
+                                      Cell(26, 6, 1),
+                                      Cell(23, 6, 2),
+                                      Cell(17, 6, 3),
+                                      Cell(21, 6, 4),
+                                      Cell(52, 1, 4),
+                                      QStringLiteral("DrawScorePanel"),
+                                      Cell(77, 1, 1)};
         QCOMPARE(tail.mid(1), expected);
         for (int column = 1; column <= 6; ++column) {
             QVERIFY(game.ScoreTable(column, 3) < NoScore);
@@ -271,8 +283,9 @@ private slots:
         // The WIN test took the total; the hooks themselves only draw.
         QCOMPARE(game.FinalTotal, sum);
         const QStringList tail = game.calls.mid(game.calls.size() - 3);
-        QCOMPARE(tail, (QStringList{QStringLiteral("DrawWinBanner"), QStringLiteral("CheckHighScore"),
-                                    QStringLiteral("DrawWinBanner")}));
+        QCOMPARE(tail,
+                 (QStringList{QStringLiteral("DrawWinBanner"), QStringLiteral("CheckHighScore"),
+                              QStringLiteral("DrawWinBanner")}));
     }
 
     void viewHighScoresReloadsTheRecordAndCoversTheTable()

@@ -20,10 +20,10 @@ TableFixture::TableFixture()
 {
     pictures_.Load();
     game_.ResetGameState();
-    useLargeCards(false);
-    useAltColors(false);
+    UseLargeCards(false);
+    UseAltColors(false);
     box_.resize(SurfaceWidth, SurfaceHeight);
-    box_.SetPaintHandler([this] { painter().PaintBoxPaint(top); });
+    box_.SetPaintHandler([this] { Painter().PaintBoxPaint(top); });
     box_.show();
     if (!QTest::qWaitForWindowExposed(&box_)) {
         qWarning("the drawing surface was not exposed");
@@ -33,13 +33,13 @@ TableFixture::TableFixture()
     box_.canvas().SetScreenWidthSource([] { return 1024; });
 }
 
-void TableFixture::useLargeCards(bool large)
+void TableFixture::UseLargeCards(bool large)
 {
     look_.cards = large ? vantrel::LargeCardMetrics : vantrel::RegularCardMetrics;
     look_.cardBack = large ? &pictures_.LCBmp : &pictures_.RCBmp;
 }
 
-void TableFixture::useAltColors(bool alt)
+void TableFixture::UseAltColors(bool alt)
 {
     const vantrel::ColourScheme& colours = alt ? vantrel::AlternateColours : vantrel::NormalColours;
     look_.felt = colours.felt;
@@ -47,13 +47,13 @@ void TableFixture::useAltColors(bool alt)
     box_.SetFeltColour(vantrel::ColourOf(colours.felt));
 }
 
-void TableFixture::repaint()
+void TableFixture::Repaint()
 {
     box_.Invalidate();
     box_.PaintPendingRequest();
 }
 
-void TableFixture::clearBoard()
+void TableFixture::ClearBoard()
 {
     game_.Board.Fill(vantrel::Nothing);
     for (int c = 1; c <= vantrel::CribColumn; ++c) {

@@ -17,29 +17,29 @@ class TableFixture {
 public:
     TableFixture();
 
-    vantrel::testing::RecordingGame& game() { return game_; }
-    vantrel::PaintBox& box() { return box_; }
+    vantrel::testing::RecordingGame& Game() { return game_; }
+    vantrel::PaintBox& Box() { return box_; }
     // The painter over the current look; the Top 5 view shows `top`.
-    vantrel::TablePainter painter() { return {box_.canvas(), game_, look_, pictures_}; }
-    const vantrel::Pictures& pictures() const { return pictures_; }
-    const QImage& cardBack() const { return *look_.cardBack; }
-    int cardWidth() const { return look_.cards.width; }
-    int cardHeight() const { return look_.cards.height; }
+    vantrel::TablePainter Painter() { return {box_.canvas(), game_, look_, pictures_}; }
+    const vantrel::Pictures& Pictures() const { return pictures_; }
+    const QImage& CardBack() const { return *look_.cardBack; }
+    int CardWidth() const { return look_.cards.width; }
+    int CardHeight() const { return look_.cards.height; }
     vantrel::TopFive top;
 
-    const QImage& surface() const { return box_.Surface(); }
-    QColor pixel(int x, int y) const { return surface().pixelColor(x, y); }
+    const QImage& Surface() const { return box_.Surface(); }
+    QColor Pixel(int x, int y) const { return Surface().pixelColor(x, y); }
 
     // Card size and colour scheme, as the two options set them.
-    void useLargeCards(bool large);
-    void useAltColors(bool alt);
+    void UseLargeCards(bool large);
+    void UseAltColors(bool alt);
     // A paint request carried out now: felt, then the whole table.
-    void repaint();
+    void Repaint();
     // An empty board: nothing in any cell, no shown scores.
-    void clearBoard();
+    void ClearBoard();
 
-    QColor felt() const { return vantrel::ColourOf(look_.felt); }
-    QColor panel() const { return vantrel::ColourOf(look_.panel); }
+    QColor Felt() const { return vantrel::ColourOf(look_.felt); }
+    QColor Panel() const { return vantrel::ColourOf(look_.panel); }
 
 private:
     vantrel::testing::RecordingGame game_;

@@ -24,30 +24,30 @@ class TablePaintingTest : public QObject {
 
 private:
     std::unique_ptr<TableFixture> table;
-    RecordingGame& game() { return table->game(); }
-    const QImage& surface() { return table->surface(); }
+    RecordingGame& Game() { return table->Game(); }
+    const QImage& Surface() { return table->Surface(); }
 
     // Between rounds, nothing on the board and no score yet.
-    void tableBetweenRounds(bool large)
+    void TableBetweenRounds(bool large)
     {
-        table->useLargeCards(large);
-        table->clearBoard();
-        game().Placing = vantrel::False;
-        game().HighScoreView = vantrel::False;
-        game().Board(1, 1) = vantrel::FaceDown;
+        table->UseLargeCards(large);
+        table->ClearBoard();
+        Game().Placing = vantrel::False;
+        Game().HighScoreView = vantrel::False;
+        Game().Board(1, 1) = vantrel::FaceDown;
     }
 
-    bool showsText(int x, int y, const QString& text, int points, const QColor& ink,
+    bool ShowsText(int x, int y, const QString& text, int points, const QColor& ink,
                    const QColor& background)
     {
-        return ShowsPicture(surface(), x, y, TextImage(text, points, ink, background));
+        return ShowsPicture(Surface(), x, y, TextImage(text, points, ink, background));
     }
 
-    void widenSurface(int width)
+    void WidenSurface(int width)
     {
-        table->box().resize(width, table->box().height());
+        table->Box().resize(width, table->Box().height());
         QCoreApplication::processEvents();
-        QVERIFY(table->box().width() >= width - 10);
+        QVERIFY(table->Box().width() >= width - 10);
     }
 
 private slots:
@@ -57,20 +57,20 @@ private slots:
     void startUpShowsPilePanelBoxAndZeros()
     {
         // The state right after start-up, as the window's own first paint shows it.
-        QCOMPARE(game().Placing, vantrel::False);
-        QCOMPARE(game().Board(1, 1), int(vantrel::FaceDown));
-        table->repaint();
-        const QImage& back = table->cardBack();
-        QVERIFY(ShowsPicture(surface(), 13, 13, back));
-        QCOMPARE(table->pixel(9, 9), back.pixelColor(0, 0));
-        QCOMPARE(table->pixel(11, 11), back.pixelColor(0, 0));
-        QCOMPARE(table->pixel(8, 8), table->felt());
-        QVERIFY(showsText(12, 135, QStringLiteral("Play..."), 10, Black, table->felt()));
+        QCOMPARE(Game().Placing, vantrel::False);
+        QCOMPARE(Game().Board(1, 1), int(vantrel::FaceDown));
+        table->Repaint();
+        const QImage& back = table->CardBack();
+        QVERIFY(ShowsPicture(Surface(), 13, 13, back));
+        QCOMPARE(table->Pixel(9, 9), back.pixelColor(0, 0));
+        QCOMPARE(table->Pixel(11, 11), back.pixelColor(0, 0));
+        QCOMPARE(table->Pixel(8, 8), table->Felt());
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table->Felt()));
         for (int i = 1; i <= 5; ++i) {
-            QVERIFY(showsText(71 + 65 + 50 * i, 82 + 230, QStringLiteral("0"), 10, Black, Yellow));
+            QVERIFY(ShowsText(71 + 65 + 50 * i, 82 + 230, QStringLiteral("0"), 10, Black, Yellow));
         }
         // No hand scores between the cards and the panel box.
-        QVERIFY(AllOf(surface(), QRect(0, 243, 500, 282 - 243), table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(0, 243, 500, 282 - 243), table->Felt()));
     }
 
     void panelBoxIsRoundedAndEndsInsideItsRectangle_data()
@@ -88,23 +88,23 @@ private slots:
         QFETCH(bool, large);
         QFETCH(bool, alt);
         QFETCH(QRect, box);
-        table->useAltColors(alt);
-        tableBetweenRounds(large);
-        table->repaint();
+        table->UseAltColors(alt);
+        TableBetweenRounds(large);
+        table->Repaint();
         const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
-        QCOMPARE(table->panel(), panel);
+        QCOMPARE(table->Panel(), panel);
         const int middleY = box.top() + 34;
-        QCOMPARE(table->pixel(box.center().x(), box.top()), Black);
-        QCOMPARE(table->pixel(box.center().x(), box.bottom()), Black);
-        QCOMPARE(table->pixel(box.left(), middleY), Black);
-        QCOMPARE(table->pixel(box.right(), middleY), Black);
-        QCOMPARE(table->pixel(box.right() + 1, middleY), table->felt());
-        QCOMPARE(table->pixel(box.center().x(), box.bottom() + 1), table->felt());
-        QCOMPARE(table->pixel(box.left() + 2, middleY), panel);
-        QCOMPARE(table->pixel(box.left(), box.top()), table->felt());
-        QCOMPARE(table->pixel(box.right(), box.top()), table->felt());
-        QCOMPARE(table->pixel(box.left(), box.bottom()), table->felt());
-        QCOMPARE(table->pixel(box.right(), box.bottom()), table->felt());
+        QCOMPARE(table->Pixel(box.center().x(), box.top()), Black);
+        QCOMPARE(table->Pixel(box.center().x(), box.bottom()), Black);
+        QCOMPARE(table->Pixel(box.left(), middleY), Black);
+        QCOMPARE(table->Pixel(box.right(), middleY), Black);
+        QCOMPARE(table->Pixel(box.right() + 1, middleY), table->Felt());
+        QCOMPARE(table->Pixel(box.center().x(), box.bottom() + 1), table->Felt());
+        QCOMPARE(table->Pixel(box.left() + 2, middleY), panel);
+        QCOMPARE(table->Pixel(box.left(), box.top()), table->Felt());
+        QCOMPARE(table->Pixel(box.right(), box.top()), table->Felt());
+        QCOMPARE(table->Pixel(box.left(), box.bottom()), table->Felt());
+        QCOMPARE(table->Pixel(box.right(), box.bottom()), table->Felt());
     }
 
     void panelWritesEveryRoundAndTheTotal_data()
@@ -115,26 +115,26 @@ private slots:
     {
         QFETCH(bool, large);
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(large);
+        table->UseAltColors(alt);
+        TableBetweenRounds(large);
         const int scores[] = {12, 0, -3, 29, 7};
         for (int i = 1; i <= 5; ++i) {
-            game().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
+            Game().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
         }
-        game().GameTotal() = 45;
-        table->repaint();
-        const int w = table->cardWidth();
-        const int h = table->cardHeight();
-        const QColor panel = table->panel();
-        QVERIFY(showsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
-        QVERIFY(showsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
+        Game().GameTotal() = 45;
+        table->Repaint();
+        const int w = table->CardWidth();
+        const int h = table->CardHeight();
+        const QColor panel = table->Panel();
+        QVERIFY(ShowsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
         for (int i = 1; i <= 5; ++i) {
             const int x = w + 65 + 50 * i;
-            QVERIFY(showsText(x, h + 210, QString::number(i), 10, Black, panel));
-            QVERIFY(showsText(x, h + 230, QString::number(scores[i - 1]), 10, Black, panel));
+            QVERIFY(ShowsText(x, h + 210, QString::number(i), 10, Black, panel));
+            QVERIFY(ShowsText(x, h + 230, QString::number(scores[i - 1]), 10, Black, panel));
         }
-        QVERIFY(showsText(w + 365, h + 210, QStringLiteral("Total"), 10, Black, panel));
-        QVERIFY(showsText(w + 365, h + 230, QStringLiteral("45"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 365, h + 210, QStringLiteral("Total"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 365, h + 230, QStringLiteral("45"), 10, Black, panel));
     }
 
     void handScoresShowBelowTheirColumns_data()
@@ -146,46 +146,46 @@ private slots:
     void handScoresShowBelowTheirColumns()
     {
         QFETCH(bool, large);
-        tableBetweenRounds(large);
-        game().Board(1, 1) = vantrel::NextPrompt;
+        TableBetweenRounds(large);
+        Game().Board(1, 1) = vantrel::NextPrompt;
         const int shown[] = {2, 255, 0, 14, 300, -1};
         for (int c = 1; c <= 6; ++c) {
-            game().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
+            Game().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
         }
-        table->repaint();
-        const int w = table->cardWidth();
-        const int y = table->cardHeight() + 170;
+        table->Repaint();
+        const int w = table->CardWidth();
+        const int y = table->CardHeight() + 170;
         const auto x = [w](int column) { return (column - 1) * (w + 10) + 40; };
-        QVERIFY(showsText(x(1), y, QStringLiteral("2"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(3), y, QStringLiteral("0"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(4), y, QStringLiteral("14"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(6), y, QStringLiteral("-1"), 10, Black, table->felt()));
+        QVERIFY(ShowsText(x(1), y, QStringLiteral("2"), 10, Black, table->Felt()));
+        QVERIFY(ShowsText(x(3), y, QStringLiteral("0"), 10, Black, table->Felt()));
+        QVERIFY(ShowsText(x(4), y, QStringLiteral("14"), 10, Black, table->Felt()));
+        QVERIFY(ShowsText(x(6), y, QStringLiteral("-1"), 10, Black, table->Felt()));
         // 255 and above show nothing.
-        QVERIFY(AllOf(surface(), QRect(x(2) - 5, y, 40, 16), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(x(5) - 5, y, 40, 16), table->felt()));
-        QVERIFY(showsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(2) - 5, y, 40, 16), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(5) - 5, y, 40, 16), table->Felt()));
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->Felt()));
     }
 
     void placingPaintsTheEmptyTableBeneathTheCells()
     {
-        tableBetweenRounds(false);
-        game().Placing = vantrel::True;
+        TableBetweenRounds(false);
+        Game().Placing = vantrel::True;
         for (int r = 1; r <= 4; ++r) {
-            game().Board(6, r) = vantrel::FaceDown;
+            Game().Board(6, r) = vantrel::FaceDown;
         }
-        game().Board(3, 1) = vantrel::OpenSlot;
-        table->repaint();
-        const QImage& back = table->cardBack();
+        Game().Board(3, 1) = vantrel::OpenSlot;
+        table->Repaint();
+        const QImage& back = table->CardBack();
         // The empty table's crib backs stand at the cell origins; the cells' backs,
         // drawn later, one pixel further in. The first row keeps its corner pixel.
-        QCOMPARE(table->pixel(415, 10), back.pixelColor(0, 0));
-        QVERIFY(ShowsPicture(surface(), 416, 161, back));
+        QCOMPARE(table->Pixel(415, 10), back.pixelColor(0, 0));
+        QVERIFY(ShowsPicture(Surface(), 416, 161, back));
         // A hand slot frame under a cell that holds nothing stays visible.
-        QVERIFY(AllOf(surface(), QRect(91, 10, 71, 1), White));
-        QVERIFY(AllOf(surface(), QRect(91, 91, 71, 1), White));
-        QVERIFY(AllOf(surface(), QRect(92, 11, 69, 80), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(173, 11, 69, 80), table->felt()));
-        QVERIFY(ShowsPicture(surface(), 13, 13, back));
+        QVERIFY(AllOf(Surface(), QRect(91, 10, 71, 1), White));
+        QVERIFY(AllOf(Surface(), QRect(91, 91, 71, 1), White));
+        QVERIFY(AllOf(Surface(), QRect(92, 11, 69, 80), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(173, 11, 69, 80), table->Felt()));
+        QVERIFY(ShowsPicture(Surface(), 13, 13, back));
     }
 
     void topFiveIsYellowInBothSchemes_data()
@@ -197,46 +197,46 @@ private slots:
     void topFiveIsYellowInBothSchemes()
     {
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(false);
+        table->UseAltColors(alt);
+        TableBetweenRounds(false);
         table->top[0] = {QString::fromLatin1("Zo\xEB"), 215};
         table->top[4] = {QStringLiteral("Ann"), -4};
-        table->painter().DrawHighScores(table->top);
-        QCOMPARE(table->pixel(64, 170), Yellow);
-        QCOMPARE(table->pixel(60, 170), Black);
-        QCOMPARE(table->pixel(459, 170), Black);
-        QCOMPARE(table->pixel(260, 333), Black);
+        table->Painter().DrawHighScores(table->top);
+        QCOMPARE(table->Pixel(64, 170), Yellow);
+        QCOMPARE(table->Pixel(60, 170), Black);
+        QCOMPARE(table->Pixel(459, 170), Black);
+        QCOMPARE(table->Pixel(260, 333), Black);
         QVERIFY(
-            showsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
-        QVERIFY(showsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
-        QVERIFY(showsText(360, 60, QStringLiteral("215"), 16, Black, Yellow));
-        QVERIFY(showsText(120, 180, QStringLiteral("Ann"), 16, Black, Yellow));
-        QVERIFY(showsText(360, 180, QStringLiteral("-4"), 16, Black, Yellow));
-        QVERIFY(showsText(120, 300, QStringLiteral("Click left button to resume..."), 16, Black,
+            ShowsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
+        QVERIFY(ShowsText(360, 60, QStringLiteral("215"), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 180, QStringLiteral("Ann"), 16, Black, Yellow));
+        QVERIFY(ShowsText(360, 180, QStringLiteral("-4"), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 300, QStringLiteral("Click left button to resume..."), 16, Black,
                           Yellow));
     }
 
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
     {
-        tableBetweenRounds(false);
-        game().Board(1, 1) = vantrel::NextPrompt;
-        game().Board(6, 1) = 25;
-        game().HighScoreView = vantrel::True;
-        table->repaint();
-        QCOMPARE(table->pixel(30, 90), Yellow);          // the prompt, left of the box
-        QCOMPARE(table->pixel(470, 50), table->felt());  // no card in the crib column
-        QCOMPARE(table->pixel(64, 170), Yellow);
+        TableBetweenRounds(false);
+        Game().Board(1, 1) = vantrel::NextPrompt;
+        Game().Board(6, 1) = 25;
+        Game().HighScoreView = vantrel::True;
+        table->Repaint();
+        QCOMPARE(table->Pixel(30, 90), Yellow);          // the prompt, left of the box
+        QCOMPARE(table->Pixel(470, 50), table->Felt());  // no card in the crib column
+        QCOMPARE(table->Pixel(64, 170), Yellow);
     }
 
     void winBannerNeedsOneHundredEighty()
     {
-        tableBetweenRounds(false);
-        game().GameTotal() = 179;
-        table->repaint();
-        QVERIFY(AllOf(surface(), QRect(0, 200, 8, 24), table->felt()));
-        game().GameTotal() = 180;
-        table->repaint();
-        QVERIFY(AllOf(surface(), QRect(0, 200, 4, 24), table->panel()));
+        TableBetweenRounds(false);
+        Game().GameTotal() = 179;
+        table->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 8, 24), table->Felt()));
+        Game().GameTotal() = 180;
+        table->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 4, 24), table->Panel()));
     }
 
     void winBannerTilesTheScreenWidth_data()
@@ -248,51 +248,51 @@ private slots:
     void winBannerTilesTheScreenWidth()
     {
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(false);
-        widenSurface(1100);
-        game().GameTotal() = 200;
-        table->repaint();
+        table->UseAltColors(alt);
+        TableBetweenRounds(false);
+        WidenSurface(1100);
+        Game().GameTotal() = 200;
+        table->Repaint();
         const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
         const QImage win = TextImage(QStringLiteral("WIN"), 10, Red, panel);
         int tiles = 0;
         for (int x = 0; x < 1100; x += 48) {
-            if (table->pixel(x, 200) == panel) {
+            if (table->Pixel(x, 200) == panel) {
                 ++tiles;
-                QVERIFY(ShowsPicture(surface(), x + 4, 204, win));
-                QCOMPARE(table->pixel(x + 47, 223), panel);
+                QVERIFY(ShowsPicture(Surface(), x + 4, 204, win));
+                QCOMPARE(table->Pixel(x + 47, 223), panel);
             }
         }
         QCOMPARE(tiles, 22);
-        QVERIFY(AllOf(surface(), QRect(1056, 195, 40, 40), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(500, 199, 556, 1), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(500, 224, 556, 1), table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(1056, 195, 40, 40), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 199, 556, 1), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 224, 556, 1), table->Felt()));
     }
 
     void winAfterTheTopFiveIsWrittenInItsSize()
     {
-        tableBetweenRounds(false);
-        game().GameTotal() = 180;
-        game().HighScoreView = vantrel::True;
-        table->repaint();
+        TableBetweenRounds(false);
+        Game().GameTotal() = 180;
+        Game().HighScoreView = vantrel::True;
+        table->Repaint();
         // 21 pixels of text in a 24-pixel tile from y 204: the last rows are cut off.
         const QImage win = TextImage(QStringLiteral("WIN"), 16, Red, Yellow);
-        QVERIFY(ShowsPicture(surface(), 4, 204, win.copy(0, 0, win.width(), 20)));
+        QVERIFY(ShowsPicture(Surface(), 4, 204, win.copy(0, 0, win.width(), 20)));
     }
 
     void cutLabelTurnsToPlayWithoutFullRepaint()
     {
-        tableBetweenRounds(false);
-        game().Board(1, 1) = vantrel::NextPrompt;
-        table->repaint();
-        QVERIFY(showsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->felt()));
-        const int inkLeftOfPlay = CountOf(surface(), QRect(8, 135, 4, 16), Black);
+        TableBetweenRounds(false);
+        Game().Board(1, 1) = vantrel::NextPrompt;
+        table->Repaint();
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->Felt()));
+        const int inkLeftOfPlay = CountOf(Surface(), QRect(8, 135, 4, 16), Black);
         QVERIFY(inkLeftOfPlay > 0);
-        game().Board(1, 1) = vantrel::FaceDown;
-        table->painter().DrawScorePanel();
-        QVERIFY(showsText(12, 135, QStringLiteral("Play..."), 10, Black, table->felt()));
+        Game().Board(1, 1) = vantrel::FaceDown;
+        table->Painter().DrawScorePanel();
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table->Felt()));
         // Columns 8..11 keep the start of the old label.
-        QCOMPARE(CountOf(surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);
+        QCOMPARE(CountOf(Surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);
     }
 };
 

@@ -18,8 +18,7 @@ Run RunCounter(const QStringList& arguments)
     QProcess process;
     process.start(QStringLiteral(VANTREL_COUNT_PATH), arguments);
     Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
     run.exitCode = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
@@ -29,7 +28,11 @@ Run RunCounter(const QStringList& arguments)
 QString ColumnLines(int nobs, int flush, int pairs, int runs, int fifteens)
 {
     return QStringLiteral("nobs %1\nflush %2\npairs %3\nruns %4\nfifteens %5\ntotal %6\n")
-        .arg(nobs).arg(flush).arg(pairs).arg(runs).arg(fifteens)
+        .arg(nobs)
+        .arg(flush)
+        .arg(pairs)
+        .arg(runs)
+        .arg(fifteens)
         .arg(nobs + flush + pairs + runs + fifteens);
 }
 
@@ -52,10 +55,12 @@ void TestVantrelCount::countsOneColumn_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("29 hand") << QStringList{"5H", "5C", "5D", "JS", "5S"} << ColumnLines(1, 0, 12, 0, 16);
+    QTest::newRow("29 hand") << QStringList{"5H", "5C", "5D", "JS", "5S"}
+                             << ColumnLines(1, 0, 12, 0, 16);
     QTest::newRow("any case, T for ten")
         << QStringList{"th", "5d", "5c", "qS", "Kc"} << ColumnLines(0, 0, 2, 0, 12);
-    QTest::newRow("10 for ten") << QStringList{"10H", "5D", "5C", "QS", "KC"} << ColumnLines(0, 0, 2, 0, 12);
+    QTest::newRow("10 for ten") << QStringList{"10H", "5D", "5C", "QS", "KC"}
+                                << ColumnLines(0, 0, 2, 0, 12);
     QTest::newRow("hand flush of four")
         << QStringList{"2H", "4H", "6H", "8H", "KC"} << ColumnLines(0, 4, 0, 0, 0);
     QTest::newRow("crib has no flush of four")
@@ -121,14 +126,14 @@ void TestVantrelCount::refusesBadCommandLine_data()
                                   << "unknown card '1C'";
     QTest::newRow("unknown suit") << QStringList{"5H", "5C", "5D", "JS", "5X"}
                                   << "unknown card '5X'";
-    QTest::newRow("same card twice") << QStringList{"5H", "5C", "5h", "JS", "5S"}
-                                     << "card '5h' given twice (as '5H' before)";
-    QTest::newRow("cut among the hand") << QStringList{"5H", "5C", "5D", "TS", "10s"}
-                                        << "card '10s' given twice (as 'TS' before)";
-    QTest::newRow("unknown option") << QStringList{"--flush", "5H", "5C", "5D", "JS", "5S"}
-                                    << "unknown option '--flush'";
-    QTest::newRow("cards with --all") << QStringList{"--all", "5H"}
-                                      << "--all counts every column and takes no cards, got '5H'";
+    QTest::newRow("same card twice")
+        << QStringList{"5H", "5C", "5h", "JS", "5S"} << "card '5h' given twice (as '5H' before)";
+    QTest::newRow("cut among the hand")
+        << QStringList{"5H", "5C", "5D", "TS", "10s"} << "card '10s' given twice (as 'TS' before)";
+    QTest::newRow("unknown option")
+        << QStringList{"--flush", "5H", "5C", "5D", "JS", "5S"} << "unknown option '--flush'";
+    QTest::newRow("cards with --all")
+        << QStringList{"--all", "5H"} << "--all counts every column and takes no cards, got '5H'";
 }
 
 void TestVantrelCount::refusesBadCommandLine()
