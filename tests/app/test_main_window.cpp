@@ -243,6 +243,16 @@ private slots:
         QCOMPARE(Form().GameTotal(), 0);
     }
 
+    void eachLaterRoundAsksForAFreshTable()
+    {
+        Form().MenuGameNewItem->trigger();
+        PlayRoundRowByRow(Form());
+        Form().paintBox->PaintPendingRequest();
+        QVERIFY(!Form().paintBox->PaintRequestPending());
+        Form().StartNextRound();
+        QVERIFY(Form().paintBox->PaintRequestPending());
+    }
+
     void quitClosesTheWindow()
     {
         Form().MenuGameQuitItem->trigger();
