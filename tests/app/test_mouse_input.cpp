@@ -14,8 +14,8 @@ class MouseInputTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormFixture> table;
-    TVantrelForm& Form() { return table->Form(); }
+    std::unique_ptr<FormFixture> table_;
+    TVantrelForm& Form() { return table_->Form(); }
 
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -29,7 +29,7 @@ private:
     // A new round under the relaxed rules: every hand open, nothing placed.
     void StartRelaxedRound(bool large)
     {
-        table->UseLargeCards(large);
+        table_->UseLargeCards(large);
         Form().RegularRules = vantrel::False;
         Form().NewGame();
         QCOMPARE(Form().Placing, vantrel::True);
@@ -40,7 +40,7 @@ private:
     {
         int found = 0;
         for (int c = vantrel::FirstHandColumn; c <= vantrel::LastHandColumn; ++c) {
-            if (table->Form().Board(c, 1) <= vantrel::LastCardCode) {
+            if (table_->Form().Board(c, 1) <= vantrel::LastCardCode) {
                 found = found == 0 ? c : -1;
             }
         }
@@ -56,8 +56,8 @@ private:
     }
 
 private slots:
-    void init() { table = std::make_unique<FormFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<FormFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void deckHotSpotExcludesAllFourBounds_data()
     {
@@ -83,7 +83,7 @@ private slots:
         QFETCH(bool, large);
         QFETCH(QPoint, at);
         QFETCH(bool, starts);
-        table->UseLargeCards(large);
+        table_->UseLargeCards(large);
         IdleTable();
         Press(at.x(), at.y());
         Release(at.x(), at.y());
@@ -151,7 +151,7 @@ private slots:
             QCOMPARE(Form().Board(column, 1), current);
         }
         // Neither the deck column nor the crib column beeps.
-        QCOMPARE(table->desktop.beeps, 0);
+        QCOMPARE(table_->desktop.beeps, 0);
     }
 
     void releaseOutsideTheSurfaceStillArrives()
@@ -191,7 +191,7 @@ private slots:
     {
         StartRelaxedRound(false);
         Form().MenuGameHighScoresItemClick();
-        QCOMPARE(table->Pixel(64, 170), vantrel::ColourOf(vantrel::Yellow));
+        QCOMPARE(table_->Pixel(64, 170), vantrel::ColourOf(vantrel::Yellow));
         const int current = Form().CurrentCard();
         Press(40, 40);  // on the deck: nothing while the list is shown
         QCOMPARE(Form().RoundNo, 1);
@@ -200,8 +200,8 @@ private slots:
         QCOMPARE(PlacedColumn(), 0);
         QCOMPARE(Form().CurrentCard(), current);
         // The table is back where the list stood: the open slot of hand 2.
-        QCOMPARE(table->Pixel(91, 50), vantrel::ColourOf(vantrel::White));
-        QCOMPARE(table->Pixel(100, 50), table->Felt());
+        QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));
+        QCOMPARE(table_->Pixel(100, 50), table_->Felt());
         // The next click places as usual.
         Press(120, 50);
         Release(120, 50);

@@ -32,33 +32,33 @@ class CardPaintingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
-    RecordingGame& Game() { return table->Game(); }
+    std::unique_ptr<TableFixture> table_;
+    RecordingGame& Game() { return table_->Game(); }
 
     // A table of felt with nothing on it.
     void EmptyTable(bool large)
     {
-        table->UseLargeCards(large);
-        table->ClearBoard();
+        table_->UseLargeCards(large);
+        table_->ClearBoard();
         Game().Placing = vantrel::False;
         Game().Board(1, 1) = vantrel::Nothing;
-        table->Box().Invalidate();
-        table->Box().PaintPendingRequest();
-        table->Box().canvas().SetBrushColour(table->Felt());
-        table->Box().canvas().FillRect(0, 0, 2000, 2000);
+        table_->Box().Invalidate();
+        table_->Box().PaintPendingRequest();
+        table_->Box().canvas().SetBrushColour(table_->Felt());
+        table_->Box().canvas().FillRect(0, 0, 2000, 2000);
     }
 
     void VerifyPipRow(int x0, int y, const QImage& pip, std::initializer_list<int> offsets)
     {
         for (const int dx : offsets) {
-            QVERIFY2(ShowsPicture(table->Surface(), x0 + dx, y, pip),
+            QVERIFY2(ShowsPicture(table_->Surface(), x0 + dx, y, pip),
                      qPrintable(QStringLiteral("pip at x0 + %1").arg(dx)));
         }
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<TableFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void cardRectanglesStandAtTheCellOrigins_data()
     {
@@ -72,32 +72,32 @@ private slots:
         QFETCH(bool, large);
         QFETCH(QList<int>, xs);
         EmptyTable(large);
-        const int w = table->CardWidth();
-        const int h = table->CardHeight();
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
         const QList<int> ys{10, 60, 110, 160, 210};
         for (int column = 1; column <= 6; ++column) {
             const int row = column % 2 == 0 ? 1 : 5;
-            table->Painter().DrawCell(KingOfClubs, column, row);
+            table_->Painter().DrawCell(KingOfClubs, column, row);
             const int x0 = xs[column - 1];
             const int y0 = ys[row - 1];
-            QCOMPARE(table->Pixel(x0, y0), Black);
-            QCOMPARE(table->Pixel(x0 + w - 1, y0 + h - 1), Black);
-            QCOMPARE(table->Pixel(x0 - 1, y0 + 1), table->Felt());
-            QCOMPARE(table->Pixel(x0 + w, y0 + 1), table->Felt());
-            QCOMPARE(table->Pixel(x0 + 1, y0 + h), table->Felt());
-            QCOMPARE(table->Pixel(x0 + 1, y0 - 1), table->Felt());
-            QCOMPARE(table->Pixel(x0 + 1, y0 + h / 2), White);
+            QCOMPARE(table_->Pixel(x0, y0), Black);
+            QCOMPARE(table_->Pixel(x0 + w - 1, y0 + h - 1), Black);
+            QCOMPARE(table_->Pixel(x0 - 1, y0 + 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + w, y0 + 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 + h), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 - 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 + h / 2), White);
         }
     }
 
     void aceOfHeartsHasCornersAndOneCentredPip()
     {
         EmptyTable(false);
-        table->Painter().DrawCell(AceOfHearts, 2, 1);
-        const QImage& s = table->Surface();
+        table_->Painter().DrawCell(AceOfHearts, 2, 1);
+        const QImage& s = table_->Surface();
         const int x0 = 91;
         const int y0 = 10;
-        const vantrel::Pictures& p = table->Pictures();
+        const vantrel::Pictures& p = table_->Pictures();
         QVERIFY(ShowsPicture(s, x0 + 31, y0 + 36, p.HPip));
         QVERIFY(ShowsPicture(s, x0 + 71 - 23, y0 + 2, p.HBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, y0 + 82 - 23 - 2, p.HBmp));
@@ -110,29 +110,29 @@ private slots:
     void clubsTakeTheirWiderPictureAndBlackText()
     {
         EmptyTable(false);
-        table->Painter().DrawCell(TwoOfClubs, 3, 1);
-        const QImage& s = table->Surface();
+        table_->Painter().DrawCell(TwoOfClubs, 3, 1);
+        const QImage& s = table_->Surface();
         const int x0 = 172;
-        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, table->Pictures().CBmp));
-        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, table->Pictures().CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, table_->Pictures().CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, table_->Pictures().CBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, 11, TextImage(QStringLiteral("2"), 12, Black, White)));
         // Two pips in one row, centred: (71 - 18 - 3) / 2 = 25.
-        VerifyPipRow(x0, 10 + 36, table->Pictures().CPip, {25, 37});
+        VerifyPipRow(x0, 10 + 36, table_->Pictures().CPip, {25, 37});
         QVERIFY(AllOf(s, QRect(x0 + 1, 10 + 26, 69, 10), White));
     }
 
     void fiveAndTenPipsFollowTheWorkedPositions()
     {
         EmptyTable(false);
-        const vantrel::Pictures& p = table->Pictures();
-        table->Painter().DrawCell(FiveOfSpades, 2, 1);
+        const vantrel::Pictures& p = table_->Pictures();
+        table_->Painter().DrawCell(FiveOfSpades, 2, 1);
         VerifyPipRow(91, 10 + 36, p.SPip, {7, 19, 31, 43, 55});
-        table->Painter().DrawCell(TenOfDiamonds, 3, 1);
+        table_->Painter().DrawCell(TenOfDiamonds, 3, 1);
         VerifyPipRow(172, 10 + 27, p.DPip, {7, 19, 31, 43, 55});
         VerifyPipRow(172, 10 + 45, p.DPip, {7, 19, 31, 43, 55});
         // The white band one pip high between the rows.
-        QVERIFY(AllOf(table->Surface(), QRect(172 + 1, 10 + 36, 69, 9), White));
-        table->Painter().DrawCell(TenOfClubs, 4, 1);
+        QVERIFY(AllOf(table_->Surface(), QRect(172 + 1, 10 + 36, 69, 9), White));
+        table_->Painter().DrawCell(TenOfClubs, 4, 1);
         VerifyPipRow(253, 10 + 26, p.CPip, {7, 19, 31, 43, 55});
         VerifyPipRow(253, 10 + 46, p.CPip, {7, 19, 31, 43, 55});
     }
@@ -140,25 +140,25 @@ private slots:
     void largeCardsCentreTheirPipsFurtherIn()
     {
         EmptyTable(true);
-        const vantrel::Pictures& p = table->Pictures();
-        table->Painter().DrawCell(FiveOfHearts, 2, 1);
+        const vantrel::Pictures& p = table_->Pictures();
+        table_->Painter().DrawCell(FiveOfHearts, 2, 1);
         VerifyPipRow(102, 10 + 49, p.HPip, {12, 24, 36, 48, 60});
-        table->Painter().DrawCell(TenOfClubs, 3, 1);
+        table_->Painter().DrawCell(TenOfClubs, 3, 1);
         VerifyPipRow(194, 10 + 49 - 10, p.CPip, {12, 24, 36, 48, 60});
         VerifyPipRow(194, 10 + 49 + 10, p.CPip, {12, 24, 36, 48, 60});
-        QVERIFY(ShowsPicture(table->Surface(), 194 + 82 - 25, 12, p.CBmp));
-        QVERIFY(ShowsPicture(table->Surface(), 194 + 2, 10 + 108 - 25, p.CBmp));
+        QVERIFY(ShowsPicture(table_->Surface(), 194 + 82 - 25, 12, p.CBmp));
+        QVERIFY(ShowsPicture(table_->Surface(), 194 + 2, 10 + 108 - 25, p.CBmp));
     }
 
     void tenEndsTwoPixelsInsideTheCorner()
     {
         EmptyTable(false);
-        table->Painter().DrawCell(TenOfDiamonds, 2, 2);
+        table_->Painter().DrawCell(TenOfDiamonds, 2, 2);
         const QImage ten = TextImage(QStringLiteral("10"), 12, Red, White);
         const int right = 91 + 71 - 2;
         const int bottom = 60 + 82 - 2;
-        QVERIFY(ShowsPicture(table->Surface(), 91 + 2, 61, ten));
-        QVERIFY(ShowsPicture(table->Surface(), right - ten.width(), bottom - ten.height(), ten));
+        QVERIFY(ShowsPicture(table_->Surface(), 91 + 2, 61, ten));
+        QVERIFY(ShowsPicture(table_->Surface(), right - ten.width(), bottom - ten.height(), ten));
     }
 
     void courtCardsHaveNoPips()
@@ -166,10 +166,10 @@ private slots:
         EmptyTable(false);
         const int codes[] = {QueenOfHearts, KingOfHearts, KingOfClubs};
         for (int column = 2; column <= 4; ++column) {
-            table->Painter().DrawCell(codes[column - 2], column, 1);
+            table_->Painter().DrawCell(codes[column - 2], column, 1);
             const int x0 = 91 + (column - 2) * 81;
             // Between the top-right and bottom-left pictures the face is blank.
-            QVERIFY(AllOf(table->Surface(), QRect(x0 + 1, 10 + 26, 69, 82 - 52), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(x0 + 1, 10 + 26, 69, 82 - 52), White));
         }
     }
 
@@ -183,11 +183,11 @@ private slots:
     {
         QFETCH(bool, large);
         EmptyTable(large);
-        table->Painter().DrawCell(vantrel::FaceDown, 6, 2);
+        table_->Painter().DrawCell(vantrel::FaceDown, 6, 2);
         const int x0 = large ? 470 : 415;
-        QVERIFY(ShowsPicture(table->Surface(), x0 + 1, 61, table->CardBack()));
-        QCOMPARE(table->Pixel(x0, 61), table->Felt());
-        QCOMPARE(table->Pixel(x0 + 1, 60), table->Felt());
+        QVERIFY(ShowsPicture(table_->Surface(), x0 + 1, 61, table_->CardBack()));
+        QCOMPARE(table_->Pixel(x0, 61), table_->Felt());
+        QCOMPARE(table_->Pixel(x0 + 1, 60), table_->Felt());
     }
 
     void eraseLeavesNoStrayLineOfABack_data() { backsStandOnePixelInFromTheOrigin_data(); }
@@ -195,45 +195,45 @@ private slots:
     {
         QFETCH(bool, large);
         EmptyTable(large);
-        const int w = table->CardWidth();
-        const int h = table->CardHeight();
-        table->Painter().DrawCell(vantrel::FaceDown, 3, 3);
-        table->Painter().DrawCell(vantrel::EraseCell, 3, 3);
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
+        table_->Painter().DrawCell(vantrel::FaceDown, 3, 3);
+        table_->Painter().DrawCell(vantrel::EraseCell, 3, 3);
         const int x0 = 2 * (w + 10) + 10;
-        QVERIFY(AllOf(table->Surface(), QRect(x0 - 2, 108, w + 5, h + 5), table->Felt()));
+        QVERIFY(AllOf(table_->Surface(), QRect(x0 - 2, 108, w + 5, h + 5), table_->Felt()));
     }
 
     void faceDownOnTheDeckCellAndUnknownCodesDrawNothing()
     {
         EmptyTable(false);
-        table->Painter().DrawCell(KingOfClubs, 2, 2);
-        const QImage before = table->Surface().copy();
-        table->Painter().DrawCell(vantrel::FaceDown, 1, 1);
+        table_->Painter().DrawCell(KingOfClubs, 2, 2);
+        const QImage before = table_->Surface().copy();
+        table_->Painter().DrawCell(vantrel::FaceDown, 1, 1);
         for (const int code : {99, 55, 76, 78, 89, 91, 100, -1, -77}) {
             for (int column = 1; column <= 6; ++column) {
-                table->Painter().DrawCell(code, column, 2);
+                table_->Painter().DrawCell(code, column, 2);
             }
         }
-        QCOMPARE(table->Surface(), before);
+        QCOMPARE(table_->Surface(), before);
     }
 
     void openSlotsAndErasedCellsFollowTheColourScheme()
     {
         for (const bool alt : {false, true}) {
-            table->UseAltColors(alt);
+            table_->UseAltColors(alt);
             EmptyTable(false);
             const QColor ground = vantrel::ColourOf(alt ? vantrel::Grey : vantrel::Green);
-            QCOMPARE(table->Felt(), ground);
-            table->Box().canvas().SetBrushColour(Black);
-            table->Box().canvas().FillRect(0, 0, 600, 400);
-            table->Painter().DrawCell(vantrel::OpenSlot, 2, 1);
-            QVERIFY(AllOf(table->Surface(), QRect(91, 10, 71, 1), White));
-            QVERIFY(AllOf(table->Surface(), QRect(91, 10 + 81, 71, 1), White));
-            QVERIFY(AllOf(table->Surface(), QRect(92, 11, 69, 80), ground));
-            QCOMPARE(table->Pixel(91 + 71, 50), Black);
-            table->Painter().DrawCell(vantrel::EraseCell, 4, 1);
-            QVERIFY(AllOf(table->Surface(), QRect(253, 10, 72, 83), ground));
-            QCOMPARE(table->Pixel(253 + 72, 50), Black);
+            QCOMPARE(table_->Felt(), ground);
+            table_->Box().canvas().SetBrushColour(Black);
+            table_->Box().canvas().FillRect(0, 0, 600, 400);
+            table_->Painter().DrawCell(vantrel::OpenSlot, 2, 1);
+            QVERIFY(AllOf(table_->Surface(), QRect(91, 10, 71, 1), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(91, 10 + 81, 71, 1), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(92, 11, 69, 80), ground));
+            QCOMPARE(table_->Pixel(91 + 71, 50), Black);
+            table_->Painter().DrawCell(vantrel::EraseCell, 4, 1);
+            QVERIFY(AllOf(table_->Surface(), QRect(253, 10, 72, 83), ground));
+            QCOMPARE(table_->Pixel(253 + 72, 50), Black);
         }
     }
 
@@ -250,23 +250,23 @@ private slots:
         QFETCH(int, round);
         QFETCH(QString, lastWord);
         EmptyTable(false);
-        table->Painter().DrawDeckPile();
+        table_->Painter().DrawDeckPile();
         Game().RoundNo = round;
-        table->Painter().DrawCell(vantrel::NextPrompt, 1, 1);
-        const QImage& s = table->Surface();
+        table_->Painter().DrawCell(vantrel::NextPrompt, 1, 1);
+        const QImage& s = table_->Surface();
         const QColor yellow = vantrel::ColourOf(vantrel::Yellow);
         // From (9, 9) to (85, 96), right and bottom excluded, framed in black.
         QVERIFY(AllOf(s, QRect(9, 9, 76, 1), Black));
         QVERIFY(AllOf(s, QRect(9, 95, 76, 1), Black));
         QVERIFY(AllOf(s, QRect(84, 9, 1, 87), Black));
-        QVERIFY(AllOf(s, QRect(85, 9, 1, 90), table->Felt()));
+        QVERIFY(AllOf(s, QRect(85, 9, 1, 90), table_->Felt()));
         QVERIFY(AllOf(s, QRect(10, 90, 74, 5), yellow));
         QVERIFY(ShowsPicture(s, 18, 10, TextImage(QStringLiteral("Click"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 30, TextImage(QStringLiteral("for"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 50, TextImage(QStringLiteral("next"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 70, TextImage(lastWord, 10, Black, yellow)));
         // The prompt leaves the font size at 10 for a banner that follows.
-        QCOMPARE(table->Box().canvas().FontSize(), 10);
+        QCOMPARE(table_->Box().canvas().FontSize(), 10);
     }
 };
 

@@ -23,15 +23,15 @@ class TablePaintingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
-    RecordingGame& Game() { return table->Game(); }
-    const QImage& Surface() { return table->Surface(); }
+    std::unique_ptr<TableFixture> table_;
+    RecordingGame& Game() { return table_->Game(); }
+    const QImage& Surface() { return table_->Surface(); }
 
     // Between rounds, nothing on the board and no score yet.
     void TableBetweenRounds(bool large)
     {
-        table->UseLargeCards(large);
-        table->ClearBoard();
+        table_->UseLargeCards(large);
+        table_->ClearBoard();
         Game().Placing = vantrel::False;
         Game().HighScoreView = vantrel::False;
         Game().Board(1, 1) = vantrel::FaceDown;
@@ -45,32 +45,32 @@ private:
 
     void WidenSurface(int width)
     {
-        table->Box().resize(width, table->Box().height());
+        table_->Box().resize(width, table_->Box().height());
         QCoreApplication::processEvents();
-        QVERIFY(table->Box().width() >= width - 10);
+        QVERIFY(table_->Box().width() >= width - 10);
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<TableFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void startUpShowsPilePanelBoxAndZeros()
     {
         // The state right after start-up, as the window's own first paint shows it.
         QCOMPARE(Game().Placing, vantrel::False);
         QCOMPARE(Game().Board(1, 1), int(vantrel::FaceDown));
-        table->Repaint();
-        const QImage& back = table->CardBack();
+        table_->Repaint();
+        const QImage& back = table_->CardBack();
         QVERIFY(ShowsPicture(Surface(), 13, 13, back));
-        QCOMPARE(table->Pixel(9, 9), back.pixelColor(0, 0));
-        QCOMPARE(table->Pixel(11, 11), back.pixelColor(0, 0));
-        QCOMPARE(table->Pixel(8, 8), table->Felt());
-        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table->Felt()));
+        QCOMPARE(table_->Pixel(9, 9), back.pixelColor(0, 0));
+        QCOMPARE(table_->Pixel(11, 11), back.pixelColor(0, 0));
+        QCOMPARE(table_->Pixel(8, 8), table_->Felt());
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table_->Felt()));
         for (int i = 1; i <= 5; ++i) {
             QVERIFY(ShowsText(71 + 65 + 50 * i, 82 + 230, QStringLiteral("0"), 10, Black, Yellow));
         }
         // No hand scores between the cards and the panel box.
-        QVERIFY(AllOf(Surface(), QRect(0, 243, 500, 282 - 243), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(0, 243, 500, 282 - 243), table_->Felt()));
     }
 
     void panelBoxIsRoundedAndEndsInsideItsRectangle_data()
@@ -88,23 +88,23 @@ private slots:
         QFETCH(bool, large);
         QFETCH(bool, alt);
         QFETCH(QRect, box);
-        table->UseAltColors(alt);
+        table_->UseAltColors(alt);
         TableBetweenRounds(large);
-        table->Repaint();
+        table_->Repaint();
         const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
-        QCOMPARE(table->Panel(), panel);
+        QCOMPARE(table_->Panel(), panel);
         const int middleY = box.top() + 34;
-        QCOMPARE(table->Pixel(box.center().x(), box.top()), Black);
-        QCOMPARE(table->Pixel(box.center().x(), box.bottom()), Black);
-        QCOMPARE(table->Pixel(box.left(), middleY), Black);
-        QCOMPARE(table->Pixel(box.right(), middleY), Black);
-        QCOMPARE(table->Pixel(box.right() + 1, middleY), table->Felt());
-        QCOMPARE(table->Pixel(box.center().x(), box.bottom() + 1), table->Felt());
-        QCOMPARE(table->Pixel(box.left() + 2, middleY), panel);
-        QCOMPARE(table->Pixel(box.left(), box.top()), table->Felt());
-        QCOMPARE(table->Pixel(box.right(), box.top()), table->Felt());
-        QCOMPARE(table->Pixel(box.left(), box.bottom()), table->Felt());
-        QCOMPARE(table->Pixel(box.right(), box.bottom()), table->Felt());
+        QCOMPARE(table_->Pixel(box.center().x(), box.top()), Black);
+        QCOMPARE(table_->Pixel(box.center().x(), box.bottom()), Black);
+        QCOMPARE(table_->Pixel(box.left(), middleY), Black);
+        QCOMPARE(table_->Pixel(box.right(), middleY), Black);
+        QCOMPARE(table_->Pixel(box.right() + 1, middleY), table_->Felt());
+        QCOMPARE(table_->Pixel(box.center().x(), box.bottom() + 1), table_->Felt());
+        QCOMPARE(table_->Pixel(box.left() + 2, middleY), panel);
+        QCOMPARE(table_->Pixel(box.left(), box.top()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.right(), box.top()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.left(), box.bottom()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.right(), box.bottom()), table_->Felt());
     }
 
     void panelWritesEveryRoundAndTheTotal_data()
@@ -115,17 +115,17 @@ private slots:
     {
         QFETCH(bool, large);
         QFETCH(bool, alt);
-        table->UseAltColors(alt);
+        table_->UseAltColors(alt);
         TableBetweenRounds(large);
         const int scores[] = {12, 0, -3, 29, 7};
         for (int i = 1; i <= 5; ++i) {
             Game().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
         }
         Game().GameTotal() = 45;
-        table->Repaint();
-        const int w = table->CardWidth();
-        const int h = table->CardHeight();
-        const QColor panel = table->Panel();
+        table_->Repaint();
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
+        const QColor panel = table_->Panel();
         QVERIFY(ShowsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
         QVERIFY(ShowsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
         for (int i = 1; i <= 5; ++i) {
@@ -152,18 +152,18 @@ private slots:
         for (int c = 1; c <= 6; ++c) {
             Game().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
         }
-        table->Repaint();
-        const int w = table->CardWidth();
-        const int y = table->CardHeight() + 170;
+        table_->Repaint();
+        const int w = table_->CardWidth();
+        const int y = table_->CardHeight() + 170;
         const auto x = [w](int column) { return (column - 1) * (w + 10) + 40; };
-        QVERIFY(ShowsText(x(1), y, QStringLiteral("2"), 10, Black, table->Felt()));
-        QVERIFY(ShowsText(x(3), y, QStringLiteral("0"), 10, Black, table->Felt()));
-        QVERIFY(ShowsText(x(4), y, QStringLiteral("14"), 10, Black, table->Felt()));
-        QVERIFY(ShowsText(x(6), y, QStringLiteral("-1"), 10, Black, table->Felt()));
+        QVERIFY(ShowsText(x(1), y, QStringLiteral("2"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(3), y, QStringLiteral("0"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(4), y, QStringLiteral("14"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(6), y, QStringLiteral("-1"), 10, Black, table_->Felt()));
         // 255 and above show nothing.
-        QVERIFY(AllOf(Surface(), QRect(x(2) - 5, y, 40, 16), table->Felt()));
-        QVERIFY(AllOf(Surface(), QRect(x(5) - 5, y, 40, 16), table->Felt()));
-        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(2) - 5, y, 40, 16), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(5) - 5, y, 40, 16), table_->Felt()));
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table_->Felt()));
     }
 
     void placingPaintsTheEmptyTableBeneathTheCells()
@@ -174,17 +174,17 @@ private slots:
             Game().Board(6, r) = vantrel::FaceDown;
         }
         Game().Board(3, 1) = vantrel::OpenSlot;
-        table->Repaint();
-        const QImage& back = table->CardBack();
+        table_->Repaint();
+        const QImage& back = table_->CardBack();
         // The empty table's crib backs stand at the cell origins; the cells' backs,
         // drawn later, one pixel further in. The first row keeps its corner pixel.
-        QCOMPARE(table->Pixel(415, 10), back.pixelColor(0, 0));
+        QCOMPARE(table_->Pixel(415, 10), back.pixelColor(0, 0));
         QVERIFY(ShowsPicture(Surface(), 416, 161, back));
         // A hand slot frame under a cell that holds nothing stays visible.
         QVERIFY(AllOf(Surface(), QRect(91, 10, 71, 1), White));
         QVERIFY(AllOf(Surface(), QRect(91, 91, 71, 1), White));
-        QVERIFY(AllOf(Surface(), QRect(92, 11, 69, 80), table->Felt()));
-        QVERIFY(AllOf(Surface(), QRect(173, 11, 69, 80), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(92, 11, 69, 80), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(173, 11, 69, 80), table_->Felt()));
         QVERIFY(ShowsPicture(Surface(), 13, 13, back));
     }
 
@@ -197,15 +197,15 @@ private slots:
     void topFiveIsYellowInBothSchemes()
     {
         QFETCH(bool, alt);
-        table->UseAltColors(alt);
+        table_->UseAltColors(alt);
         TableBetweenRounds(false);
-        table->top[0] = {QString::fromLatin1("Zo\xEB"), 215};
-        table->top[4] = {QStringLiteral("Ann"), -4};
-        table->Painter().DrawHighScores(table->top);
-        QCOMPARE(table->Pixel(64, 170), Yellow);
-        QCOMPARE(table->Pixel(60, 170), Black);
-        QCOMPARE(table->Pixel(459, 170), Black);
-        QCOMPARE(table->Pixel(260, 333), Black);
+        table_->top[0] = {QString::fromLatin1("Zo\xEB"), 215};
+        table_->top[4] = {QStringLiteral("Ann"), -4};
+        table_->Painter().DrawHighScores(table_->top);
+        QCOMPARE(table_->Pixel(64, 170), Yellow);
+        QCOMPARE(table_->Pixel(60, 170), Black);
+        QCOMPARE(table_->Pixel(459, 170), Black);
+        QCOMPARE(table_->Pixel(260, 333), Black);
         QVERIFY(
             ShowsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
         QVERIFY(ShowsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
@@ -222,21 +222,21 @@ private slots:
         Game().Board(1, 1) = vantrel::NextPrompt;
         Game().Board(6, 1) = 25;
         Game().HighScoreView = vantrel::True;
-        table->Repaint();
-        QCOMPARE(table->Pixel(30, 90), Yellow);          // the prompt, left of the box
-        QCOMPARE(table->Pixel(470, 50), table->Felt());  // no card in the crib column
-        QCOMPARE(table->Pixel(64, 170), Yellow);
+        table_->Repaint();
+        QCOMPARE(table_->Pixel(30, 90), Yellow);           // the prompt, left of the box
+        QCOMPARE(table_->Pixel(470, 50), table_->Felt());  // no card in the crib column
+        QCOMPARE(table_->Pixel(64, 170), Yellow);
     }
 
     void winBannerNeedsOneHundredEighty()
     {
         TableBetweenRounds(false);
         Game().GameTotal() = 179;
-        table->Repaint();
-        QVERIFY(AllOf(Surface(), QRect(0, 200, 8, 24), table->Felt()));
+        table_->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 8, 24), table_->Felt()));
         Game().GameTotal() = 180;
-        table->Repaint();
-        QVERIFY(AllOf(Surface(), QRect(0, 200, 4, 24), table->Panel()));
+        table_->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 4, 24), table_->Panel()));
     }
 
     void winBannerTilesTheScreenWidth_data()
@@ -248,25 +248,25 @@ private slots:
     void winBannerTilesTheScreenWidth()
     {
         QFETCH(bool, alt);
-        table->UseAltColors(alt);
+        table_->UseAltColors(alt);
         TableBetweenRounds(false);
         WidenSurface(1100);
         Game().GameTotal() = 200;
-        table->Repaint();
+        table_->Repaint();
         const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
         const QImage win = TextImage(QStringLiteral("WIN"), 10, Red, panel);
         int tiles = 0;
         for (int x = 0; x < 1100; x += 48) {
-            if (table->Pixel(x, 200) == panel) {
+            if (table_->Pixel(x, 200) == panel) {
                 ++tiles;
                 QVERIFY(ShowsPicture(Surface(), x + 4, 204, win));
-                QCOMPARE(table->Pixel(x + 47, 223), panel);
+                QCOMPARE(table_->Pixel(x + 47, 223), panel);
             }
         }
         QCOMPARE(tiles, 22);
-        QVERIFY(AllOf(Surface(), QRect(1056, 195, 40, 40), table->Felt()));
-        QVERIFY(AllOf(Surface(), QRect(500, 199, 556, 1), table->Felt()));
-        QVERIFY(AllOf(Surface(), QRect(500, 224, 556, 1), table->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(1056, 195, 40, 40), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 199, 556, 1), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 224, 556, 1), table_->Felt()));
     }
 
     void winAfterTheTopFiveIsWrittenInItsSize()
@@ -274,7 +274,7 @@ private slots:
         TableBetweenRounds(false);
         Game().GameTotal() = 180;
         Game().HighScoreView = vantrel::True;
-        table->Repaint();
+        table_->Repaint();
         // 21 pixels of text in a 24-pixel tile from y 204: the last rows are cut off.
         const QImage win = TextImage(QStringLiteral("WIN"), 16, Red, Yellow);
         QVERIFY(ShowsPicture(Surface(), 4, 204, win.copy(0, 0, win.width(), 20)));
@@ -284,13 +284,13 @@ private slots:
     {
         TableBetweenRounds(false);
         Game().Board(1, 1) = vantrel::NextPrompt;
-        table->Repaint();
-        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->Felt()));
+        table_->Repaint();
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table_->Felt()));
         const int inkLeftOfPlay = CountOf(Surface(), QRect(8, 135, 4, 16), Black);
         QVERIFY(inkLeftOfPlay > 0);
         Game().Board(1, 1) = vantrel::FaceDown;
-        table->Painter().DrawScorePanel();
-        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table->Felt()));
+        table_->Painter().DrawScorePanel();
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table_->Felt()));
         // Columns 8..11 keep the start of the old label.
         QCOMPARE(CountOf(Surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);
     }
