@@ -7,15 +7,6 @@
 
 namespace vantrel {
 
-namespace {
-
-// The window's outer size with each card size; the height is the same for both.
-constexpr int LargeCardsWindowWidth = 580;
-constexpr int RegularCardsWindowWidth = 520;
-constexpr int WindowHeight = 440;
-
-}  // namespace
-
 void TVantrelForm::ApplyStoredOptions()
 {
     MenuOptionsSetLargeCards->setChecked(Record.LargeCards() != 0);

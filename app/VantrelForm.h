@@ -27,6 +27,11 @@ class TsplashForm;
 inline constexpr const char* ProgramTitle =
     "Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows";
 
+// The window's outer size with each card size; the height is the same for both.
+inline constexpr int RegularCardsWindowWidth = 520;
+inline constexpr int LargeCardsWindowWidth = 580;
+inline constexpr int WindowHeight = 440;
+
 // The main window: the table, the menu and the options. The game itself is the
 // VantrelGame base; this class has it painted by the table painter, feeds it the
 // mouse and keeps the options and the stored record. Member definitions are split by
@@ -65,9 +70,9 @@ public:
 
     // --- card metrics and colours --------------------------------------------------
     Pictures pictures;
-    int CardWidth = 71;
-    int CardHeight = 82;
-    int RankFontSize = 12;
+    int CardWidth = RegularCardMetrics.width;
+    int CardHeight = RegularCardMetrics.height;
+    int RankFontSize = RegularCardMetrics.rankFontSize;
     const QImage* CardBack = nullptr;
     std::uint32_t FeltColour = NormalColours.felt;
     std::uint32_t PanelColour = NormalColours.panel;
@@ -150,8 +155,8 @@ private:
     void ApplyColours(const ColourScheme& colours);
     TablePainter Painter();
 
-    int outerWidth_ = 520;
-    int outerHeight_ = 440;
+    int outerWidth_ = RegularCardsWindowWidth;
+    int outerHeight_ = WindowHeight;
     QSize knownFrame_;
 };
 
