@@ -29,10 +29,7 @@ void TVantrelForm::Timer1Timer()
     }
 }
 
-void TVantrelForm::HelpContentsMenuItemClick()
-{
-    ShowHelp();
-}
+void TVantrelForm::HelpContentsMenuItemClick() { ShowHelp(); }
 
 void TVantrelForm::MenuGameAboutItemClick()
 {
@@ -44,9 +41,6 @@ void TVantrelForm::MenuGameAboutItemClick()
     about->ShowModal();
 }
 
-void TVantrelForm::MakeaDonation1Click()
-{
-    ShowDonationDialog(this);
-}
+void TVantrelForm::MakeaDonation1Click() { ShowDonationDialog(this); }
 
 }  // namespace vantrel

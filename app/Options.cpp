@@ -7,21 +7,6 @@
 
 namespace vantrel {
 
-namespace {
-
-struct CardMetrics {
-    int width;
-    int height;
-    int rankFontSize;
-    int windowWidth;
-};
-
-constexpr CardMetrics LargeCards{82, 108, 16, 580};
-constexpr CardMetrics RegularCards{71, 82, 12, 520};
-constexpr int WindowHeight = 440;
-
-}  // namespace
-
 void TVantrelForm::ApplyStoredOptions()
 {
     MenuOptionsSetLargeCards->setChecked(Record.LargeCards() != 0);
@@ -40,25 +25,22 @@ void TVantrelForm::ApplyStoredOptions()
 
 void TVantrelForm::SetLargeCards()
 {
-    ApplyCardMetrics(LargeCards.width, LargeCards.height, LargeCards.rankFontSize, pictures.LCBmp,
-                     LargeCards.windowWidth);
+    ApplyCardMetrics(LargeCardMetrics, pictures.LCBmp, LargeCardsWindowWidth);
 }
 
 void TVantrelForm::SetRegularCards()
 {
-    ApplyCardMetrics(RegularCards.width, RegularCards.height, RegularCards.rankFontSize,
-                     pictures.RCBmp, RegularCards.windowWidth);
+    ApplyCardMetrics(RegularCardMetrics, pictures.RCBmp, RegularCardsWindowWidth);
 }
 
 // One row of the card-size table. Setting the window size resizes the surface at once;
 // nothing is repainted and the check mark is left to the caller.
-void TVantrelForm::ApplyCardMetrics(int width, int height, int rankFontSize, const QImage& back,
-                                    int windowWidth)
+void TVantrelForm::ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth)
 {
-    CardWidth = width;
-    CardHeight = height;
+    CardWidth = metrics.width;
+    CardHeight = metrics.height;
     CardBack = &back;
-    RankFontSize = rankFontSize;
+    RankFontSize = metrics.rankFontSize;
     SetOuterSize(windowWidth, WindowHeight);
 }
 
@@ -71,24 +53,19 @@ void TVantrelForm::MenuOptionsSetLargeCardsClick()
         MenuOptionsSetLargeCards->setChecked(true);
         SetLargeCards();
     }
-    paintBox->Invalidate();
-    PaintBoxPaint();
+    RepaintTable();
 }
 
 void TVantrelForm::SetAltColors()
 {
     MenuOptionsAltColorsItem->setChecked(true);
-    FeltColour = Grey;
-    PanelColour = White;
-    ApplyFeltColour();
+    ApplyColours(AlternateColours);
 }
 
 void TVantrelForm::SetNormalColors()
 {
     MenuOptionsAltColorsItem->setChecked(false);
-    FeltColour = Green;
-    PanelColour = Yellow;
-    ApplyFeltColour();
+    ApplyColours(NormalColours);
 }
 
 void TVantrelForm::SetAltColorClick()
@@ -100,8 +77,10 @@ void TVantrelForm::SetAltColorClick()
     }
 }
 
-void TVantrelForm::ApplyFeltColour()
+void TVantrelForm::ApplyColours(const ColourScheme& colours)
 {
+    FeltColour = colours.felt;
+    PanelColour = colours.panel;
     // A new background colour repaints the whole window, the table included.
     QPalette palette = ClientArea->palette();
     palette.setColor(QPalette::Window, ColourOf(FeltColour));

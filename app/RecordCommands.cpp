@@ -54,11 +54,17 @@ void TVantrelForm::MenuOptionsResetHighItemClick()
     SaveRecord(ClearTopScores);
 }
 
-void TVantrelForm::MenuGameHighScoresItemClick()
+// The list as the record holds it, one line per entry.
+static_assert(StoredRecord::TopEntries == TopEntryCount);
+
+TopFive TVantrelForm::TopScores() const
 {
-    // Always what the store holds, so another copy's entries show too.
-    LoadRecord();
-    DrawHighScores();
+    TopFive top;
+    for (int i = 1; i <= TopEntryCount; ++i) {
+        top[static_cast<std::size_t>(i - 1)] = {NameFromStoredBytes(Record.TopName(i)),
+                                                Record.TopScore(i)};
+    }
+    return top;
 }
 
 }  // namespace vantrel

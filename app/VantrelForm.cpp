@@ -59,12 +59,6 @@ void SeedRandomGenerator()
 
 }  // namespace
 
-QColor ColourOf(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("VantrelForm"));
@@ -194,7 +188,11 @@ void TVantrelForm::SetOuterSize(int width, int height)
 
 // --- the game's hooks ------------------------------------------------------------
 
-void TVantrelForm::InvalidatePaintBox() { paintBox->Invalidate(); }
+void TVantrelForm::RepaintTable()
+{
+    paintBox->Invalidate();
+    PaintBoxPaint();
+}
 
 void TVantrelForm::InvalidateWindow()
 {
@@ -208,14 +206,15 @@ void TVantrelForm::SetDefaultCursor() { setCursor(Qt::ArrowCursor); }
 
 void TVantrelForm::SetUndoEnabled(bool enabled) { MenuGameUndoItem->setEnabled(enabled); }
 
-bool TVantrelForm::RegularRulesChecked() const { return MenuOptionsPlayRegGameItem->isChecked(); }
+bool TVantrelForm::RulesItemChecked(bool regular) const
+{
+    return (regular ? MenuOptionsPlayRegGameItem : MenuOptionsRelaxedRulesItem)->isChecked();
+}
 
-bool TVantrelForm::RelaxedRulesChecked() const { return MenuOptionsRelaxedRulesItem->isChecked(); }
-
-void TVantrelForm::SetRulesCheckMarks(bool regular, bool relaxed)
+void TVantrelForm::CheckRulesItem(bool regular)
 {
     MenuOptionsPlayRegGameItem->setChecked(regular);
-    MenuOptionsRelaxedRulesItem->setChecked(relaxed);
+    MenuOptionsRelaxedRulesItem->setChecked(!regular);
 }
 
 int TVantrelForm::StoredPlayRegGame() const { return Record.PlayRegGame(); }

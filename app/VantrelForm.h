@@ -8,7 +8,9 @@
 #include <functional>
 
 #include "engine/VantrelGame.h"
+#include "paint/Colours.h"
 #include "paint/Pictures.h"
+#include "paint/TablePainter.h"
 #include "store/RecordStore.h"
 #include "store/StoredRecord.h"
 
@@ -26,20 +28,17 @@ class TsplashForm;
 inline constexpr const char* ProgramTitle =
     "Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows";
 
-// Colours are written 0xBBGGRR, as the table's colour values are given.
-inline constexpr std::uint32_t Green = 0x008000;
-inline constexpr std::uint32_t Grey = 0x808080;
-inline constexpr std::uint32_t Yellow = 0x00FFFF;
-inline constexpr std::uint32_t White = 0xFFFFFF;
-inline constexpr std::uint32_t Black = 0x000000;
-inline constexpr std::uint32_t Red = 0x0000FF;
-inline constexpr std::uint32_t Blue = 0xFF0000;
+// The window's outer size with each card size; the height is the same for both.
+inline constexpr int RegularCardsWindowWidth = 520;
+inline constexpr int LargeCardsWindowWidth = 580;
+inline constexpr int WindowHeight = 440;
 
 // The main window: the table, the menu and the options. The game itself is the
-// VantrelGame base; this class paints it, feeds it the mouse and keeps the options
-// and the stored record. Member definitions live beside the code of their area:
-// app/ (window, menu, options), paint/ (painting and mouse), app/RecordCommands.cpp
-// (record and high scores), app/AuxiliaryCommands.cpp (splash, About, help, donation).
+// VantrelGame base; this class has it painted by the table painter, feeds it the
+// mouse and keeps the options and the stored record. Member definitions are split by
+// area: VantrelForm.cpp (window), MainMenu.cpp, Options.cpp, Painting.cpp (handing
+// over to the painter), MouseInput.cpp, RecordCommands.cpp (record and high scores),
+// AuxiliaryCommands.cpp (splash, About, help, donation).
 class TVantrelForm : public QMainWindow, public VantrelGame {
     Q_OBJECT
 
@@ -65,19 +64,19 @@ public:
     QAction* MakeaDonation1 = nullptr;
 
     // --- components --------------------------------------------------------------
-    QWidget* ClientArea = nullptr;   // the window's client area, in the felt colour
-    PaintBox* paintBox = nullptr;    // the drawing surface
-    QTimer* Timer1 = nullptr;        // closes the start-up splash
+    QWidget* ClientArea = nullptr;  // the window's client area, in the felt colour
+    PaintBox* paintBox = nullptr;   // the drawing surface
+    QTimer* Timer1 = nullptr;       // closes the start-up splash
     QPointer<TsplashForm> splashForm;
 
     // --- card metrics and colours --------------------------------------------------
     Pictures pictures;
-    int CardWidth = 71;
-    int CardHeight = 82;
-    int RankFontSize = 12;
+    int CardWidth = RegularCardMetrics.width;
+    int CardHeight = RegularCardMetrics.height;
+    int RankFontSize = RegularCardMetrics.rankFontSize;
     const QImage* CardBack = nullptr;
-    std::uint32_t FeltColour = Green;
-    std::uint32_t PanelColour = Yellow;
+    std::uint32_t FeltColour = NormalColours.felt;
+    std::uint32_t PanelColour = NormalColours.panel;
 
     // --- the stored record in memory -------------------------------------------------
     StoredRecord Record;
@@ -92,7 +91,6 @@ public:
     void SetRegularCards();
     void SetAltColors();
     void SetNormalColors();
-    void MenuGameHighScoresItemClick();
     void MenuOptionsResetHighItemClick();
     void HelpContentsMenuItemClick();
     void MenuGameAboutItemClick();
@@ -100,19 +98,22 @@ public:
     void Timer1Timer();
     void ShowStartupSplash();
 
-    // --- painting (paint/) --------------------------------------------------------
+    // --- painting (app/Painting.cpp): each hands over to the table painter ----------
     void DrawCell(int cellCode, int column, int row) override;
     void DrawScorePanel() override;
-    void PaintBoxPaint() override;
     void DrawWinBanner() override;
+    void DrawHighScores() override;
+    void PaintBoxPaint();
     void DrawBoard();
     void DrawDeckPile();
     void DrawTable();
     void DrawPanelBox();
-    void DrawHighScores();
     Canvas& canvas();
+    // The table as the options show it, and the Top 5 list of the record in memory.
+    TableLook Look() const;
+    TopFive TopScores() const;
 
-    // --- mouse (paint/MouseInput.cpp) -------------------------------------------------
+    // --- mouse (app/MouseInput.cpp) ---------------------------------------------------
     void PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
     void PaintBoxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
 
@@ -134,14 +135,13 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
     // --- the game's hooks -----------------------------------------------------------
-    void InvalidatePaintBox() override;
+    void RepaintTable() override;
     void InvalidateWindow() override;
     void Beep() override;
     void SetDefaultCursor() override;
     void SetUndoEnabled(bool enabled) override;
-    bool RegularRulesChecked() const override;
-    bool RelaxedRulesChecked() const override;
-    void SetRulesCheckMarks(bool regular, bool relaxed) override;
+    bool RulesItemChecked(bool regular) const override;
+    void CheckRulesItem(bool regular) override;
     int StoredPlayRegGame() const override;
     void ApplyStoredOptions() override;
 
@@ -154,17 +154,14 @@ private:
     void ConnectMainMenu();
     void CreateClientArea();
     void SetOuterSize(int width, int height);
-    void ApplyCardMetrics(int width, int height, int rankFontSize, const QImage& back,
-                          int windowWidth);
+    void ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth);
     void FitFrame();
-    void ApplyFeltColour();
+    void ApplyColours(const ColourScheme& colours);
+    TablePainter Painter();
 
-    int outerWidth_ = 520;
-    int outerHeight_ = 440;
+    int outerWidth_ = RegularCardsWindowWidth;
+    int outerHeight_ = WindowHeight;
     QSize knownFrame_;
 };
-
-// 0xBBGGRR to a QColor.
-QColor ColourOf(std::uint32_t bgr);
 
 }  // namespace vantrel

@@ -73,7 +73,7 @@ TDonateForm::TDonateForm(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("Make a Donation"));
     setFixedSize(366, 473);
     setFont(AuxiliaryFont(11));
-    FillBackground(this, BgrColour(MoneyGreen));
+    FillBackground(this, ColourOf(MoneyGreen));
 
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 8, 350, 135);
@@ -89,7 +89,7 @@ void TDonateForm::CreateRadioGroup()
 {
     rgDonate = new QGroupBox(this);
     rgDonate->setGeometry(8, 152, 350, 145);
-    FillBackground(rgDonate, BgrColour(Cream));
+    FillBackground(rgDonate, ColourOf(Cream));
     rgDonateItems = new QButtonGroup(rgDonate);
     auto* column = new QVBoxLayout(rgDonate);
     column->setContentsMargins(8, 4, 8, 4);
@@ -117,7 +117,7 @@ void TDonateForm::CreatePanel()
     Panel1->setFrameStyle(QFrame::Box | QFrame::Raised);
     Panel1->setLineWidth(1);
     Panel1->setMidLineWidth(0);
-    FillBackground(Panel1, BgrColour(Cream));
+    FillBackground(Panel1, ColourOf(Cream));
 
     Label1 = CreatePanelLabel(
         {8, 8, 337, 41},
@@ -131,7 +131,7 @@ void TDonateForm::CreatePanel()
     lblHomePage->setGeometry(98, 104, 149, 13);
     lblHomePage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblHomePage->setFont(AuxiliaryFont(11, false, true));
-    Paint(lblHomePage, QPalette::WindowText, BgrColour(LinkBlue));
+    Paint(lblHomePage, QPalette::WindowText, ColourOf(LinkBlue));
     lblHomePage->setCursor(Qt::PointingHandCursor);
     lblHomePage->installEventFilter(this);
 }
@@ -151,10 +151,7 @@ void TDonateForm::FormCreate()
     rgDonateItems->button(DonateNow)->setFocus();
 }
 
-int TDonateForm::ItemIndex() const
-{
-    return rgDonateItems->checkedId();
-}
+int TDonateForm::ItemIndex() const { return rgDonateItems->checkedId(); }
 
 void TDonateForm::SetItemIndex(int index)
 {
@@ -163,10 +160,7 @@ void TDonateForm::SetItemIndex(int index)
     }
 }
 
-void TDonateForm::ntmOKClick()
-{
-    close();
-}
+void TDonateForm::ntmOKClick() { close(); }
 
 void TDonateForm::lblHomePageClick()
 {
@@ -184,10 +178,7 @@ void TDonateForm::done(int result)
     QDialog::done(result);
 }
 
-void TDonateForm::FormClose()
-{
-    DonateFormClosed(ItemIndex());
-}
+void TDonateForm::FormClose() { DonateFormClosed(ItemIndex()); }
 
 bool TDonateForm::eventFilter(QObject* watched, QEvent* event)
 {

@@ -34,10 +34,7 @@ std::int32_t DayNumber(const QDate& date)
     return static_cast<std::int32_t>(QDate(1899, 12, 30).daysTo(date));
 }
 
-std::int32_t TodayDayNumber()
-{
-    return DayNumber(CurrentDesktop().today());
-}
+std::int32_t TodayDayNumber() { return DayNumber(CurrentDesktop().today()); }
 
 QString DonateKeyNameFor(const QString& executablePath)
 {
@@ -108,14 +105,8 @@ void DonateFormClosed(int selectedIndex)
     }
 }
 
-const DonateReminderState& CurrentDonateState()
-{
-    return Reminder;
-}
+const DonateReminderState& CurrentDonateState() { return Reminder; }
 
-const QString& DonateKeyName()
-{
-    return KeyName;
-}
+const QString& DonateKeyName() { return KeyName; }
 
 }  // namespace vantrel

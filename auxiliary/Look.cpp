@@ -16,10 +16,4 @@ QFont AuxiliaryFont(int pixelSize, bool bold, bool underline)
     return font;
 }
 
-QColor BgrColour(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
 }  // namespace vantrel

@@ -5,17 +5,16 @@
 
 #include <cstdint>
 
+#include "paint/Colours.h"
+
 namespace vantrel {
 
 // The bundled Liberation Sans at a pixel size, loaded from the program's resources on
 // first use, so the small windows measure the same on every machine.
 QFont AuxiliaryFont(int pixelSize, bool bold = false, bool underline = false);
 
-// A colour written 0xBBGGRR.
-QColor BgrColour(std::uint32_t bgr);
-
-// Colours of the auxiliary windows (0xBBGGRR).
-inline constexpr std::uint32_t LinkBlue = 0xFF0000;
+// Colours of the auxiliary windows (0xBBGGRR, shown through ColourOf).
+inline constexpr std::uint32_t LinkBlue = Blue;
 inline constexpr std::uint32_t MoneyGreen = 0xC0DCC0;
 inline constexpr std::uint32_t Cream = 0xF0FBFF;
 

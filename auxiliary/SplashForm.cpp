@@ -60,11 +60,11 @@ void TsplashForm::CreateComponents()
     connect(btnClose, &QPushButton::clicked, this, &TsplashForm::btnCloseClick);
 
     lblEdition =
-        CreateLabel({8, 56, 265, 22}, AuxiliaryFont(13, true), BgrColour(LinkBlue), QString());
+        CreateLabel({8, 56, 265, 22}, AuxiliaryFont(13, true), ColourOf(LinkBlue), QString());
     lblEdition->setWordWrap(true);
     lblProduct = CreateLabel({8, 32, 263, 25}, AuxiliaryFont(16, true),
                              palette().color(QPalette::WindowText), QStringLiteral("Vantrel 8.00"));
-    Label3 = CreateLabel({66, 112, 149, 13}, AuxiliaryFont(11, false, true), BgrColour(LinkBlue),
+    Label3 = CreateLabel({66, 112, 149, 13}, AuxiliaryFont(11, false, true), ColourOf(LinkBlue),
                          HomePageAddress());
     Label3->installEventFilter(this);
 }
@@ -83,15 +83,9 @@ QLabel* TsplashForm::CreateLabel(const QRect& bounds, const QFont& font, const Q
     return label;
 }
 
-void TsplashForm::Image1Click()
-{
-    close();
-}
+void TsplashForm::Image1Click() { close(); }
 
-void TsplashForm::btnCloseClick()
-{
-    close();
-}
+void TsplashForm::btnCloseClick() { close(); }
 
 void TsplashForm::Label3Click()
 {

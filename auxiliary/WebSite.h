@@ -16,19 +16,10 @@ inline QString MakerPageAddress(const char* path)
     return QString::fromLatin1(MakerWebSite) + QLatin1String(path);
 }
 
-inline QString DonationPageAddress()
-{
-    return MakerPageAddress(DonationPagePath);
-}
-inline QString HomePageAddress()
-{
-    return MakerPageAddress(HomePagePath);
-}
+inline QString DonationPageAddress() { return MakerPageAddress(DonationPagePath); }
+inline QString HomePageAddress() { return MakerPageAddress(HomePagePath); }
 
 // The site's name as people read it ("vantrel.example"), for the texts that mention it.
-inline QString MakerSiteName()
-{
-    return QUrl(QString::fromLatin1(MakerWebSite)).host();
-}
+inline QString MakerSiteName() { return QUrl(QString::fromLatin1(MakerWebSite)).host(); }
 
 }  // namespace vantrel

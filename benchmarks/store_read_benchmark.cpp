@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "AdversarialStoreFiles.h"
 #include "store/StoreFile.h"
-#include "tests/support/AdversarialStoreFiles.h"
 
 namespace {
 

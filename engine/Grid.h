@@ -10,8 +10,8 @@ namespace vantrel {
 template <typename T, int First, int Second>
 class Grid {
 public:
-    constexpr T& operator()(int i, int j) { return cells_[index(i, j)]; }
-    constexpr const T& operator()(int i, int j) const { return cells_[index(i, j)]; }
+    constexpr T& operator()(int i, int j) { return cells_[Index(i, j)]; }
+    constexpr const T& operator()(int i, int j) const { return cells_[Index(i, j)]; }
 
     constexpr void Fill(const T& value) { cells_.fill(value); }
 
@@ -19,7 +19,7 @@ public:
     static constexpr int SecondSize = Second;
 
 private:
-    static constexpr std::size_t index(int i, int j)
+    static constexpr std::size_t Index(int i, int j)
     {
         assert(i >= 1 && i <= First && j >= 1 && j <= Second);
         return static_cast<std::size_t>((i - 1) * Second + (j - 1));

@@ -10,10 +10,7 @@ namespace vantrel {
 
 namespace {
 
-bool IsNobs(int card, int cut)
-{
-    return CardRank(card) == Jack && CardSuit(card) == CardSuit(cut);
-}
+bool IsNobs(int card, int cut) { return CardRank(card) == Jack && CardSuit(card) == CardSuit(cut); }
 
 int NobsPoints(const std::array<int, 4>& cards, int cut)
 {
@@ -31,10 +28,8 @@ bool AllOfSuit(const std::array<int, 4>& cards, int suit)
 // needs all five cards of one suit.
 int FlushPoints(const std::array<int, 4>& cards, int cut, ColumnKind kind)
 {
-    if (AllOfSuit(cards, CardSuit(cut)))
-        return 5;
-    if (kind == ColumnKind::Hand && AllOfSuit(cards, CardSuit(cards[0])))
-        return 4;
+    if (AllOfSuit(cards, CardSuit(cut))) return 5;
+    if (kind == ColumnKind::Hand && AllOfSuit(cards, CardSuit(cards[0]))) return 4;
     return 0;
 }
 
@@ -42,47 +37,38 @@ int FlushPoints(const std::array<int, 4>& cards, int cut, ColumnKind kind)
 // card may pair a rank of the run (a double run, 6) or sit below the run, apart from it.
 int RunOfThreeWithOneDuplicate(const std::array<int, 5>& r)
 {
-    if (r[0] == r[1] && r[2] != r[1] + 1)
-        return 3;
-    if (r[3] != r[4])
-        return 6;
-    if (r[3] - 1 == r[2])
-        return 6;
+    if (r[0] == r[1] && r[2] != r[1] + 1) return 3;
+    if (r[3] != r[4]) return 6;
+    if (r[3] - 1 == r[2]) return 6;
     return 3;
 }
 
 // Two duplicates with a run of three: two ranks doubled (12) or one rank tripled (9).
 int RunOfThreeWithTwoDuplicates(const std::array<int, 5>& r)
 {
-    const bool doubledTwice = (r[0] == r[1] && r[2] == r[3]) || (r[0] == r[1] && r[3] == r[4])
-                              || (r[1] == r[2] && r[3] == r[4]);
+    const bool doubledTwice = (r[0] == r[1] && r[2] == r[3]) || (r[0] == r[1] && r[3] == r[4]) ||
+                              (r[1] == r[2] && r[3] == r[4]);
     return doubledTwice ? 12 : 9;
 }
 
 int RunPointsFromScan(int run, int dups, const std::array<int, 5>& r)
 {
     switch (run) {
-    case 3:
-        if (dups == 0)
-            return 3;
-        if (dups == 1)
-            return RunOfThreeWithOneDuplicate(r);
-        if (dups == 2)
-            return RunOfThreeWithTwoDuplicates(r);
-        return 0;
-    case 4:
-        return dups == 0 ? 4 : 8;
-    case 5:
-        return 5;
-    default:
-        return 0;
+        case 3:
+            if (dups == 0) return 3;
+            if (dups == 1) return RunOfThreeWithOneDuplicate(r);
+            if (dups == 2) return RunOfThreeWithTwoDuplicates(r);
+            return 0;
+        case 4:
+            return dups == 0 ? 4 : 8;
+        case 5:
+            return 5;
+        default:
+            return 0;
     }
 }
 
-int FaceValue(int rank)
-{
-    return std::min(rank, 10);
-}
+int FaceValue(int rank) { return std::min(rank, 10); }
 
 }  // namespace
 
@@ -90,8 +76,7 @@ std::array<int, 5> SortRanks(std::array<int, 5> ranks)
 {
     for (std::size_t i = 0; i < ranks.size(); ++i)
         for (std::size_t j = i + 1; j < ranks.size(); ++j)
-            if (ranks[j] < ranks[i])
-                std::swap(ranks[i], ranks[j]);
+            if (ranks[j] < ranks[i]) std::swap(ranks[i], ranks[j]);
     return ranks;
 }
 
@@ -100,8 +85,7 @@ int PairPoints(const std::array<int, 5>& ranks)
     int points = 0;
     for (std::size_t i = 0; i < ranks.size(); ++i)
         for (std::size_t j = i + 1; j < ranks.size(); ++j)
-            if (ranks[i] == ranks[j])
-                points += 2;
+            if (ranks[i] == ranks[j]) points += 2;
     return points;
 }
 
@@ -119,10 +103,8 @@ int RunPoints(const std::array<int, 5>& ascendingRanks)
         } else if (r[k] == prev) {
             ++dups;
         } else {
-            if (run < 3)
-                run = 1;
-            if (run == 3)
-                break;
+            if (run < 3) run = 1;
+            if (run == 3) break;
         }
         prev = r[k];
     }
@@ -134,14 +116,11 @@ int FifteenPoints(const std::array<int, 5>& ranks)
 {
     int points = 0;
     for (unsigned mask = 0; mask < 32U; ++mask) {
-        if (std::popcount(mask) < 2)
-            continue;
+        if (std::popcount(mask) < 2) continue;
         int sum = 0;
         for (std::size_t i = 0; i < ranks.size(); ++i)
-            if (mask & (1U << i))
-                sum += FaceValue(ranks[i]);
-        if (sum == 15)
-            points += 2;
+            if (mask & (1U << i)) sum += FaceValue(ranks[i]);
+        if (sum == 15) points += 2;
     }
     return points;
 }
@@ -167,18 +146,15 @@ ColumnScore CountRankPart(const std::array<int, 5>& ranks)
 ColumnScore CountColumn(const std::array<int, 4>& cards, int cut, ColumnKind kind)
 {
     ColumnScore score = CountSuitPart(cards, cut, kind);
-    const ColumnScore ranks = CountRankPart(
-        {CardRank(cards[0]), CardRank(cards[1]), CardRank(cards[2]), CardRank(cards[3]),
-         CardRank(cut)});
+    const ColumnScore ranks =
+        CountRankPart({CardRank(cards[0]), CardRank(cards[1]), CardRank(cards[2]),
+                       CardRank(cards[3]), CardRank(cut)});
     score.pairs = ranks.pairs;
     score.runs = ranks.runs;
     score.fifteens = ranks.fifteens;
     return score;
 }
 
-int HisHeels(int cut)
-{
-    return CardRank(cut) == Jack ? 2 : 0;
-}
+int HisHeels(int cut) { return CardRank(cut) == Jack ? 2 : 0; }
 
 }  // namespace vantrel

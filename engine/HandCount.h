@@ -16,7 +16,7 @@ struct ColumnScore {
     int runs = 0;
     int fifteens = 0;
 
-    constexpr int total() const { return nobs + flush + pairs + runs + fifteens; }
+    constexpr int Total() const { return nobs + flush + pairs + runs + fifteens; }
     friend constexpr bool operator==(const ColumnScore&, const ColumnScore&) = default;
 };
 

@@ -19,8 +19,7 @@ void VantrelGame::StartNextRound()
 {
     ++RoundNo;
     if (RoundNo >= 2) {
-        InvalidatePaintBox();
-        PaintBoxPaint();
+        RepaintTable();
     }
     ClearBoard();
     ClearShownScores();
@@ -121,18 +120,18 @@ void VantrelGame::MenuGameUndoItemClick()
 
 void VantrelGame::MenuOptionsPlayRegGameItemClick()
 {
-    if (!RegularRulesChecked()) {
+    if (!RulesItemChecked(true)) {
         RegularRules = True;
-        SetRulesCheckMarks(true, false);
+        CheckRulesItem(true);
     }
     NewGame();
 }
 
 void VantrelGame::MenuOptionsRelaxedRulesItemClick()
 {
-    if (!RelaxedRulesChecked()) {
+    if (!RulesItemChecked(false)) {
         RegularRules = False;
-        SetRulesCheckMarks(false, true);
+        CheckRulesItem(false);
     }
     NewGame();
 }

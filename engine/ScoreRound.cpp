@@ -11,7 +11,7 @@ void VantrelGame::CountColumns()
         const std::array<int, 4> cards{Board(column, 1), Board(column, 2), Board(column, 3),
                                        Board(column, 4)};
         const ColumnKind kind = column == CribColumn ? ColumnKind::Crib : ColumnKind::Hand;
-        ScoreTable(column, ShownScoreColumn) = CountColumn(cards, cut, kind).total();
+        ScoreTable(column, ShownScoreColumn) = CountColumn(cards, cut, kind).Total();
     }
 }
 
@@ -32,10 +32,17 @@ void VantrelGame::ScoreRound()
     DrawCell(Board(DeckColumn, 1), DeckColumn, 1);
     if (RoundNo == Rounds) {
         // The high-score check repaints the table; the banner is drawn again over it.
-        DrawWinBanner();
+        ShowWinBanner();
         CheckHighScore();
-        DrawWinBanner();
+        ShowWinBanner();
     }
+}
+
+// The WIN test at the end of a game takes the total it judges as FinalTotal.
+void VantrelGame::ShowWinBanner()
+{
+    FinalTotal = GameTotal();
+    DrawWinBanner();
 }
 
 }  // namespace vantrel

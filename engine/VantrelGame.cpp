@@ -13,14 +13,23 @@ void VantrelGame::ResetGameState()
     RoundNo = 0;
     SetDefaultCursor();
     // Exactly one rules item carries the check mark, whatever byte the record holds.
-    SetRulesCheckMarks(regular, !regular);
+    CheckRulesItem(regular);
     ApplyStoredOptions();
-    RowPitch = 50;
+    RowPitch = StandardRowPitch;
     ClearScores();
     FinalTotal = 0;
     Board.Fill(Nothing);
     Board(DeckColumn, 1) = FaceDown;
     LoadRecord();
+}
+
+void VantrelGame::MenuGameHighScoresItemClick()
+{
+    // Always what the store holds, so another copy's entries show too. The list covers
+    // the table until the next left-button release.
+    LoadRecord();
+    HighScoreView = True;
+    DrawHighScores();
 }
 
 void VantrelGame::ShuffleDeck()

@@ -19,6 +19,7 @@ inline constexpr int True = -1;
 inline constexpr int False = 0;
 
 inline constexpr int Rounds = 5;
+inline constexpr int BoardRows = 5;
 inline constexpr int CardsPerRound = 16;
 inline constexpr int WinThreshold = 180;
 
@@ -29,6 +30,9 @@ inline constexpr int LastHandColumn = 5;
 inline constexpr int CribColumn = 6;
 inline constexpr int CurrentCardRow = 4;
 inline constexpr int CardRows = 4;
+
+// Vertical distance between board rows, in pixels of the table.
+inline constexpr int StandardRowPitch = 50;
 
 // ScoreTable rows and columns.
 inline constexpr int TotalRow = 6;  // (6,1) is GameTotal
@@ -59,10 +63,10 @@ public:
     int PlacedCount = 0;        // placements of this round, the four deals included
     Move LastMove;              // the player's last placement; (0,0): nothing to undo
     int RoundNo = 0;            // 0 before a game, then 1..5
-    int RowPitch = 50;
-    Grid<int, 6, 5> Board;       // Board(column, row)
-    Grid<int, 6, 3> ScoreTable;  // ScoreTable(row, column)
-    int FinalTotal = 0;
+    int RowPitch = StandardRowPitch;
+    Grid<int, CribColumn, BoardRows> Board;            // Board(column, row)
+    Grid<int, TotalRow, ShownScoreColumn> ScoreTable;  // ScoreTable(row, column)
+    int FinalTotal = 0;  // GameTotal as taken for the WIN test and the high-score check
     DeckOrder Deck{};
     int DeckPos = 1;
 
@@ -82,24 +86,30 @@ public:
     void ShuffleDeck();
     void ScoreRound();
     void MenuGameUndoItemClick();
+    void MenuGameHighScoresItemClick();
     void MenuOptionsPlayRegGameItemClick();
     void MenuOptionsRelaxedRulesItemClick();
 
+    // Whether the game total earns the WIN banner (180 itself counts).
+    bool WinEarned() const { return GameTotal() >= WinThreshold; }
+
 protected:
     // --- what the window supplies ----------------------------------------------
+    // These only draw or ask: the game sets its own state before it calls them.
     virtual void DrawCell(int cellCode, int column, int row) = 0;
     virtual void DrawScorePanel() = 0;
-    virtual void PaintBoxPaint() = 0;       // repaint the whole table now
-    virtual void InvalidatePaintBox() = 0;  // ask for a repaint of the table
-    virtual void InvalidateWindow() = 0;    // ask for a repaint of the whole window
     virtual void DrawWinBanner() = 0;
+    virtual void DrawHighScores() = 0;
+    virtual void RepaintTable() = 0;      // ask for a repaint of the table and paint it now
+    virtual void InvalidateWindow() = 0;  // ask for a repaint of the whole window
+    // The end-of-game check: the name prompt, the list and the save.
     virtual void CheckHighScore() = 0;
     virtual void Beep() = 0;
     virtual void SetDefaultCursor() = 0;
     virtual void SetUndoEnabled(bool enabled) = 0;
-    virtual bool RegularRulesChecked() const = 0;
-    virtual bool RelaxedRulesChecked() const = 0;
-    virtual void SetRulesCheckMarks(bool regular, bool relaxed) = 0;
+    // The two rules items: exactly one of them carries the check mark.
+    virtual bool RulesItemChecked(bool regular) const = 0;
+    virtual void CheckRulesItem(bool regular) = 0;
     // The stored rules flag, read by the reset; non-zero means the regular rules.
     virtual int StoredPlayRegGame() const = 0;
     // Check marks, card size and colours from the stored record (reset step).
@@ -116,6 +126,7 @@ private:
     int RowLevel() const { return PlacedCount / 4 + 1; }
     void DealFirstRow();
     void CountColumns();
+    void ShowWinBanner();
 };
 
 }  // namespace vantrel

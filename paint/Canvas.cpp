@@ -32,10 +32,7 @@ Canvas::Canvas(QImage& surface, ShowArea showArea)
 {
 }
 
-Canvas::~Canvas()
-{
-    End();
-}
+Canvas::~Canvas() { End(); }
 
 void Canvas::End()
 {
@@ -186,20 +183,11 @@ void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y, co
     Shown(area);
 }
 
-int Canvas::TextWidth(const QString& text)
-{
-    return CurrentFont().metrics.horizontalAdvance(text);
-}
+int Canvas::TextWidth(const QString& text) { return CurrentFont().metrics.horizontalAdvance(text); }
 
-int Canvas::TextHeight(const QString& /*text*/)
-{
-    return CurrentFont().metrics.height();
-}
+int Canvas::TextHeight(const QString& /*text*/) { return CurrentFont().metrics.height(); }
 
-int Canvas::ScreenWidth() const
-{
-    return screenWidth_ ? screenWidth_() : 0;
-}
+int Canvas::ScreenWidth() const { return screenWidth_ ? screenWidth_() : 0; }
 
 void Canvas::SetScreenWidthSource(std::function<int()> source)
 {

@@ -12,6 +12,8 @@
 #include <map>
 #include <memory>
 
+#include "paint/TableLayout.h"
+
 namespace vantrel {
 
 // The drawing operations of the table, on the surface image of a PaintBox.
@@ -87,7 +89,7 @@ private:
     int penWidth_ = 1;
     QColor brushColour_{Qt::white};
     QColor fontColour_{Qt::black};
-    int fontSize_ = 16;
+    int fontSize_ = LargeTextSize;
 
     std::map<int, FontEntry> fonts_;
     const FontEntry* currentFont_ = nullptr;

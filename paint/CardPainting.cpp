@@ -3,18 +3,14 @@
 #include <QImage>
 #include <QString>
 
-#include "app/VantrelForm.h"
 #include "engine/Cards.h"
 #include "paint/Canvas.h"
-#include "paint/CardGeometry.h"
+#include "paint/Colours.h"
+#include "paint/TablePainter.h"
 
 namespace vantrel {
 
 namespace {
-
-constexpr int PromptFontSize = 10;
-constexpr int PromptLinePitch = 20;
-constexpr int PromptTextIndent = 8;
 
 QString RankText(int rank)
 {
@@ -32,121 +28,129 @@ QString RankText(int rank)
     }
 }
 
-struct CardBox {
-    int x0;
-    int y0;
-    int width;
-    int height;
-};
+}  // namespace
 
-// A row of pips centred across the card.
-void DrawPipRow(Canvas& canvas, const CardBox& card, const QImage& pip, int pips, int y)
+TablePainter::TablePainter(Canvas& canvas, const VantrelGame& game, const TableLook& look,
+                           const Pictures& pictures)
+    : canvas_(canvas), game_(game), look_(look), pictures_(pictures)
 {
-    const int left = card.x0 + PipRowOffset(card.width, pips, pip.width());
-    for (int j = 0; j < pips; ++j) {
-        canvas.Draw(left + j * (pip.width() + PipGap), y, pip);
+}
+
+void TablePainter::DrawCell(int cellCode, int column, int row) const
+{
+    Canvas& c = canvas_;
+    const int width = look_.cards.width;
+    const int height = look_.cards.height;
+    // Set for every code: the size stays in force for texts drawn later.
+    c.SetFontSize(look_.cards.rankFontSize);
+    const int x0 = CellX(column, width);
+    const int y0 = CellY(row, game_.RowPitch);
+    if (cellCode == FaceDown) {
+        // The deck pile stands at (1,1) and is painted by the table.
+        if (column != DeckColumn || row != 1) {
+            DrawCardBack(x0 + 1, y0 + 1);
+        }
+    } else if (cellCode >= 1 && cellCode <= LastCardCode) {
+        DrawFace(cellCode, x0, y0);
+    } else if (cellCode == OpenSlot) {
+        c.SetBrushColour(ColourOf(look_.felt));
+        c.FillRect(x0, y0, x0 + width, y0 + height);
+        c.SetBrushColour(ColourOf(White));
+        c.FrameRect(x0, y0, x0 + width, y0 + height);
+    } else if (cellCode == NextPrompt) {
+        DrawNextPrompt(x0, y0);
+    } else if (cellCode == EraseCell) {
+        // One pixel larger than the card, to take a back at the one-pixel offset too.
+        c.SetBrushColour(ColourOf(look_.felt));
+        c.FillRect(x0, y0, x0 + width + 1, y0 + height + 1);
     }
 }
 
-void DrawPips(Canvas& canvas, const CardBox& card, const QImage& pip, int rank)
+void TablePainter::DrawCardBack(int x, int y) const
 {
-    const int centre = card.y0 + PipCentreOffset(card.height, pip.height());
-    if (rank <= 5) {
-        DrawPipRow(canvas, card, pip, rank, centre);
-        return;
+    if (look_.cardBack != nullptr) {
+        canvas_.Draw(x, y, *look_.cardBack);
     }
-    const int upper = rank / 2;
-    DrawPipRow(canvas, card, pip, upper, centre - pip.height());
-    DrawPipRow(canvas, card, pip, rank - upper, centre + pip.height());
+}
+
+void TablePainter::DrawFace(int cardCode, int x0, int y0) const
+{
+    Canvas& c = canvas_;
+    const int rank = CardRank(cardCode);
+    const int suit = CardSuit(cardCode);
+    const QImage& suitPicture = pictures_.SuitPicture(suit);
+    c.SetFontColour(ColourOf(IsRedSuit(suit) ? Red : Black));
+    const int right = x0 + look_.cards.width;
+    const int bottom = y0 + look_.cards.height;
+    c.SetBrushColour(ColourOf(White));
+    c.FillRect(x0, y0, right, bottom);
+    c.SetBrushColour(ColourOf(Black));
+    c.FrameRect(x0, y0, right, bottom);
+    c.SetBrushColour(ColourOf(White));
+    DrawRankTexts(RankText(rank), x0, y0);
+    c.Draw(x0 + SuitInset, bottom - suitPicture.height() - SuitInset, suitPicture);
+    c.Draw(right - (suit == Clubs ? ClubsRightInset : SuitRightInset), y0 + SuitInset, suitPicture);
+    if (rank <= 10) {
+        DrawPips(pictures_.PipPicture(suit), rank, x0, y0);
+    }
 }
 
 // The rank in both corners, the top one from the top-left and the bottom one ending
 // two pixels inside the bottom-right corner, both upright.
-void DrawRankTexts(Canvas& canvas, const CardBox& card, const QString& text)
+void TablePainter::DrawRankTexts(const QString& text, int x0, int y0) const
 {
-    const int tw = canvas.TextWidth(text);
-    const int th = canvas.TextHeight(text);
-    const int left = card.x0 + 2;
-    const int top = card.y0 + 1;
-    canvas.TextRect(left, top, left + tw, top + th, left, top, text);
-    const int right = card.x0 + card.width - 2;
-    const int bottom = card.y0 + card.height - 2;
-    canvas.TextRect(right - tw, bottom - th, right, bottom, right - tw, bottom - th, text);
+    Canvas& c = canvas_;
+    const int tw = c.TextWidth(text);
+    const int th = c.TextHeight(text);
+    const int left = x0 + RankInsetX;
+    const int top = y0 + RankInsetTop;
+    c.TextRect(left, top, left + tw, top + th, left, top, text);
+    const int right = x0 + look_.cards.width - RankInsetX;
+    const int bottom = y0 + look_.cards.height - RankInsetBottom;
+    c.TextRect(right - tw, bottom - th, right, bottom, right - tw, bottom - th, text);
 }
 
-void DrawFace(Canvas& canvas, const Pictures& pictures, const CardBox& card, int cardCode)
+void TablePainter::DrawPips(const QImage& pip, int rank, int x0, int y0) const
 {
-    const int rank = CardRank(cardCode);
-    const int suit = CardSuit(cardCode);
-    const QImage& suitPicture = pictures.SuitPicture(suit);
-    canvas.SetFontColour(ColourOf(IsRedSuit(suit) ? Red : Black));
-    const int right = card.x0 + card.width;
-    const int bottom = card.y0 + card.height;
-    canvas.SetBrushColour(ColourOf(White));
-    canvas.FillRect(card.x0, card.y0, right, bottom);
-    canvas.SetBrushColour(ColourOf(Black));
-    canvas.FrameRect(card.x0, card.y0, right, bottom);
-    canvas.SetBrushColour(ColourOf(White));
-    DrawRankTexts(canvas, card, RankText(rank));
-    canvas.Draw(card.x0 + 2, bottom - suitPicture.height() - 2, suitPicture);
-    // The clubs picture is two pixels wider than the others and moves left for it.
-    const int topRightInset = suit == Clubs ? 25 : 23;
-    canvas.Draw(right - topRightInset, card.y0 + 2, suitPicture);
-    if (rank <= 10) {
-        DrawPips(canvas, card, pictures.PipPicture(suit), rank);
+    const int centre = y0 + PipCentreOffset(look_.cards.height, pip.height());
+    if (rank <= 5) {
+        DrawPipRow(pip, rank, x0, centre);
+        return;
+    }
+    const int upper = rank / 2;
+    DrawPipRow(pip, upper, x0, centre - pip.height());
+    DrawPipRow(pip, rank - upper, x0, centre + pip.height());
+}
+
+// A row of pips centred across the card.
+void TablePainter::DrawPipRow(const QImage& pip, int pips, int x0, int y) const
+{
+    const int left = x0 + PipRowOffset(look_.cards.width, pips, pip.width());
+    for (int j = 0; j < pips; ++j) {
+        canvas_.Draw(left + j * (pip.width() + PipGap), y, pip);
     }
 }
 
-// Covers the deck pile at cell (1,1): one pixel beyond the card on the left and top,
-// four beyond it on the right and bottom.
-void DrawNextPrompt(Canvas& canvas, const CardBox& card, int roundNo)
+void TablePainter::DrawNextPrompt(int x0, int y0) const
 {
-    canvas.SetFontSize(PromptFontSize);
-    canvas.SetFontColour(ColourOf(Black));
-    const int left = card.x0 - 1;
-    const int top = card.y0 - 1;
-    const int right = card.x0 + card.width + 4;
-    const int bottom = card.y0 + card.height + 4;
-    canvas.SetBrushColour(ColourOf(Yellow));
-    canvas.FillRect(left, top, right, bottom);
-    canvas.SetBrushColour(ColourOf(Black));
-    canvas.FrameRect(left, top, right, bottom);
-    canvas.SetBrushColour(ColourOf(Yellow));
-    const int x = card.x0 + PromptTextIndent;
-    canvas.TextOut(x, card.y0, QStringLiteral("Click"));
-    canvas.TextOut(x, card.y0 + PromptLinePitch, QStringLiteral("for"));
-    canvas.TextOut(x, card.y0 + 2 * PromptLinePitch, QStringLiteral("next"));
-    canvas.TextOut(x, card.y0 + 3 * PromptLinePitch,
-                   roundNo >= Rounds ? QStringLiteral("Game!") : QStringLiteral("Round"));
-}
-
-}  // namespace
-
-void TVantrelForm::DrawCell(int cellCode, int column, int row)
-{
-    Canvas& c = canvas();
-    // Set for every code: the size stays in force for texts drawn later.
-    c.SetFontSize(RankFontSize);
-    const CardBox card{CellX(column, CardWidth), CellY(row, RowPitch), CardWidth, CardHeight};
-    if (cellCode == FaceDown) {
-        // The deck pile stands at (1,1) and is painted by the table.
-        if ((column != DeckColumn || row != 1) && CardBack != nullptr) {
-            c.Draw(card.x0 + 1, card.y0 + 1, *CardBack);
-        }
-    } else if (cellCode >= 1 && cellCode <= LastCardCode) {
-        DrawFace(c, pictures, card, cellCode);
-    } else if (cellCode == OpenSlot) {
-        c.SetBrushColour(ColourOf(FeltColour));
-        c.FillRect(card.x0, card.y0, card.x0 + CardWidth, card.y0 + CardHeight);
-        c.SetBrushColour(ColourOf(White));
-        c.FrameRect(card.x0, card.y0, card.x0 + CardWidth, card.y0 + CardHeight);
-    } else if (cellCode == NextPrompt) {
-        DrawNextPrompt(c, card, RoundNo);
-    } else if (cellCode == EraseCell) {
-        // One pixel larger than the card, to take a back at the one-pixel offset too.
-        c.SetBrushColour(ColourOf(FeltColour));
-        c.FillRect(card.x0, card.y0, card.x0 + CardWidth + 1, card.y0 + CardHeight + 1);
-    }
+    Canvas& c = canvas_;
+    c.SetFontSize(SmallTextSize);
+    c.SetFontColour(ColourOf(Black));
+    const int left = x0 - PromptOutsetLeftTop;
+    const int top = y0 - PromptOutsetLeftTop;
+    const int right = x0 + look_.cards.width + PromptOutsetRightBottom;
+    const int bottom = y0 + look_.cards.height + PromptOutsetRightBottom;
+    c.SetBrushColour(ColourOf(Yellow));
+    c.FillRect(left, top, right, bottom);
+    c.SetBrushColour(ColourOf(Black));
+    c.FrameRect(left, top, right, bottom);
+    c.SetBrushColour(ColourOf(Yellow));
+    const int x = x0 + PromptTextIndent;
+    c.TextOut(x, y0, QStringLiteral("Click"));
+    c.TextOut(x, y0 + PromptLinePitch, QStringLiteral("for"));
+    c.TextOut(x, y0 + 2 * PromptLinePitch, QStringLiteral("next"));
+    c.TextOut(x, y0 + 3 * PromptLinePitch,
+              game_.RoundNo >= Rounds ? QStringLiteral("Game!") : QStringLiteral("Round"));
 }
 
 }  // namespace vantrel

@@ -10,13 +10,11 @@
 
 #include "paint/Canvas.h"
 #include "paint/TableFont.h"
+#include "paint/TableLayout.h"
 
 namespace vantrel {
 
 namespace {
-
-// The surface's own font: bold, 16 points (21 pixels).
-constexpr int SurfaceFontSize = 16;
 
 QSize DeviceSize(const QSize& logical, qreal ratio)
 {
@@ -30,17 +28,14 @@ PaintBox::PaintBox(QWidget* parent)
       canvas_(std::make_unique<Canvas>(surface_, [this](const QRect& area) { ShowArea(area); }))
 {
     LoadTableFonts();
-    setFont(TableFont(SurfaceFontSize));
+    setFont(TableFont(LargeTextSize));
     // The surface image covers every pixel; the widget has no background of its own.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     AllocateSurface();
 }
 
-PaintBox::~PaintBox()
-{
-    canvas_->End();
-}
+PaintBox::~PaintBox() { canvas_->End(); }
 
 void PaintBox::SetPaintHandler(std::function<void()> handler)
 {
@@ -61,10 +56,7 @@ void PaintBox::SetFeltColour(const QColor& colour)
     }
 }
 
-QColor PaintBox::FeltColour() const
-{
-    return felt_;
-}
+QColor PaintBox::FeltColour() const { return felt_; }
 
 void PaintBox::Invalidate()
 {
@@ -72,10 +64,7 @@ void PaintBox::Invalidate()
     update();
 }
 
-Canvas& PaintBox::canvas()
-{
-    return *canvas_;
-}
+Canvas& PaintBox::canvas() { return *canvas_; }
 
 const QImage& PaintBox::Surface() const
 {
@@ -107,7 +96,7 @@ void PaintBox::ShowArea(const QRect& area)
 void PaintBox::ResetCanvasForPaint()
 {
     Canvas& canvas = *canvas_;
-    canvas.SetFontSize(SurfaceFontSize);
+    canvas.SetFontSize(LargeTextSize);
     canvas.SetFontColour(Qt::black);
     canvas.SetBrushColour(felt_);
 }
@@ -168,21 +157,12 @@ void PaintBox::Report(const MouseHandler& handler, const QMouseEvent* event)
     }
 }
 
-void PaintBox::mousePressEvent(QMouseEvent* event)
-{
-    Report(mouseDown_, event);
-}
+void PaintBox::mousePressEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
 // A double click reaches the widget as press, release, double click, release: the
 // double click stands for the second press and acts as one.
-void PaintBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    Report(mouseDown_, event);
-}
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) { Report(mouseDown_, event); }
 
-void PaintBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    Report(mouseUp_, event);
-}
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Report(mouseUp_, event); }
 
 }  // namespace vantrel

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "paint/Colours.h"
+
 namespace vantrel {
 
 class Canvas;
@@ -62,7 +64,7 @@ private:
     std::function<void()> paintHandler_;
     MouseHandler mouseDown_;
     MouseHandler mouseUp_;
-    QColor felt_{0x00, 0x80, 0x00};
+    QColor felt_ = ColourOf(NormalColours.felt);
     bool paintRequested_ = true;
     bool painting_ = false;
 };

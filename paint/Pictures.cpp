@@ -34,20 +34,28 @@ void Pictures::Load()
 const QImage& Pictures::SuitPicture(int suit) const
 {
     switch (suit) {
-    case Hearts: return HBmp;
-    case Clubs: return CBmp;
-    case Diamonds: return DBmp;
-    default: return SBmp;
+        case Hearts:
+            return HBmp;
+        case Clubs:
+            return CBmp;
+        case Diamonds:
+            return DBmp;
+        default:
+            return SBmp;
     }
 }
 
 const QImage& Pictures::PipPicture(int suit) const
 {
     switch (suit) {
-    case Hearts: return HPip;
-    case Clubs: return CPip;
-    case Diamonds: return DPip;
-    default: return SPip;
+        case Hearts:
+            return HPip;
+        case Clubs:
+            return CPip;
+        case Diamonds:
+            return DPip;
+        default:
+            return SPip;
     }
 }
 

@@ -58,15 +58,9 @@ QFont FixedFont(const QString& family, int points, QFont::Weight weight)
 
 }  // namespace
 
-void LoadTableFonts()
-{
-    BundledFamilies();
-}
+void LoadTableFonts() { BundledFamilies(); }
 
-QFont TableFont(int points)
-{
-    return FixedFont(BundledFamilies().bold, points, QFont::Bold);
-}
+QFont TableFont(int points) { return FixedFont(BundledFamilies().bold, points, QFont::Bold); }
 
 QFont RegularTableFont(int points)
 {

@@ -14,10 +14,7 @@ void LoadTableFonts();
 
 // Pixel size of a point size at 96 pixels per inch, rounded to the nearest pixel:
 // 10 pt is 13 px, 12 pt is 16 px, 16 pt is 21 px.
-constexpr int PixelSizeOfPoints(int points)
-{
-    return (points * 96 * 2 + 72) / (72 * 2);
-}
+constexpr int PixelSizeOfPoints(int points) { return (points * 96 * 2 + 72) / (72 * 2); }
 
 // The bold face of the table at a point size: aliased, unhinted.
 QFont TableFont(int points);

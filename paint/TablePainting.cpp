@@ -2,170 +2,148 @@
 // round being placed, the score panel, the Top 5 view and the WIN banner.
 #include <QString>
 
-#include "app/VantrelForm.h"
-#include "store/SingleByteText.h"
 #include "paint/Canvas.h"
-#include "paint/CardGeometry.h"
-#include "paint/PaintBox.h"
+#include "paint/Colours.h"
+#include "paint/TablePainter.h"
 
 namespace vantrel {
 
-namespace {
-
-constexpr int PanelFontSize = 10;
-constexpr int TopListFontSize = 16;
-constexpr int CornerEllipse = 25;
-constexpr int LabelY = 135;  // the cut/play label above the current card
-constexpr int BannerTileWidth = 48;
-constexpr int BannerTop = 200;
-constexpr int BannerBottom = 224;
-
-}  // namespace
-
-Canvas& TVantrelForm::canvas()
+void TablePainter::PaintBoxPaint(const TopFive& top) const
 {
-    return paintBox->canvas();
-}
-
-void TVantrelForm::PaintBoxPaint()
-{
-    if (Placing != False) {
+    if (game_.Placing != False) {
         DrawTable();
         DrawPanelBox();
-        DrawBoard();
+        DrawBoard(top);
         return;
     }
     DrawDeckPile();
-    if (Board(DeckColumn, 1) == NextPrompt) {
+    if (game_.Board(DeckColumn, 1) == NextPrompt) {
         DrawCell(NextPrompt, DeckColumn, 1);
     }
     DrawPanelBox();
-    DrawBoard();
+    DrawBoard(top);
     DrawWinBanner();
 }
 
-void TVantrelForm::DrawBoard()
+void TablePainter::DrawBoard(const TopFive& top) const
 {
-    if (HighScoreView != False) {
-        DrawHighScores();
+    if (game_.HighScoreView != False) {
+        DrawHighScores(top);
         return;
     }
     // Top to bottom within a column: each card covers the lower part of the one above.
     for (int column = 1; column <= CribColumn; ++column) {
-        for (int row = 1; row <= 5; ++row) {
-            DrawCell(Board(column, row), column, row);
+        for (int row = 1; row <= BoardRows; ++row) {
+            DrawCell(game_.Board(column, row), column, row);
         }
     }
     DrawScorePanel();
 }
 
-void TVantrelForm::DrawDeckPile()
+void TablePainter::DrawDeckPile() const
 {
-    if (CardBack == nullptr) {
-        return;
-    }
-    Canvas& c = canvas();
-    for (const int at : {9, 11, 13}) {
-        c.Draw(at, at, *CardBack);
+    for (const int at : DeckPileOffsets) {
+        DrawCardBack(at, at);
     }
 }
 
-void TVantrelForm::DrawTable()
+void TablePainter::DrawTable() const
 {
     DrawDeckPile();
-    Canvas& c = canvas();
+    Canvas& c = canvas_;
+    const int width = look_.cards.width;
     c.SetBrushColour(ColourOf(White));
     for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
-        const int x0 = CellX(column, CardWidth);
-        c.FrameRect(x0, TableMargin, x0 + CardWidth, TableMargin + CardHeight);
-    }
-    if (CardBack == nullptr) {
-        return;
+        const int x0 = CellX(column, width);
+        c.FrameRect(x0, TableMargin, x0 + width, TableMargin + look_.cards.height);
     }
     // The crib at the cell origins, without the offset that a back in a cell gets.
     for (int row = 1; row <= CardRows; ++row) {
-        c.Draw(CellX(CribColumn, CardWidth), CellY(row, RowPitch), *CardBack);
+        DrawCardBack(CellX(CribColumn, width), CellY(row, game_.RowPitch));
     }
 }
 
-void TVantrelForm::DrawPanelBox()
+void TablePainter::DrawPanelBox() const
 {
-    Canvas& c = canvas();
+    Canvas& c = canvas_;
     c.SetPenColour(ColourOf(Black));
     c.SetPenWidth(1);
-    c.SetBrushColour(ColourOf(PanelColour));
-    const int top = 3 * RowPitch + CardHeight + 50;
-    c.RoundRect(CardWidth + 10, top, CardWidth + 414, top + 68, CornerEllipse, CornerEllipse);
+    c.SetBrushColour(ColourOf(look_.panel));
+    const int top = PanelBoxTop(look_.cards.height, game_.RowPitch);
+    c.RoundRect(PanelBoxLeft(look_.cards.width), top, PanelBoxRight(look_.cards.width),
+                top + PanelBoxHeight, CornerEllipse, CornerEllipse);
 }
 
-void TVantrelForm::DrawScorePanel()
+void TablePainter::DrawScorePanel() const
 {
-    Canvas& c = canvas();
-    c.SetFontSize(PanelFontSize);
+    Canvas& c = canvas_;
+    c.SetFontSize(SmallTextSize);
     c.SetFontColour(ColourOf(Black));
-    c.SetBrushColour(ColourOf(FeltColour));
-    if (Board(DeckColumn, 1) == NextPrompt) {
-        c.TextOut(8, LabelY, QStringLiteral("The Cut"));
+    c.SetBrushColour(ColourOf(look_.felt));
+    const int labelY = CutPlayLabelY(game_.RowPitch);
+    if (game_.Board(DeckColumn, 1) == NextPrompt) {
+        c.TextOut(CutLabelX, labelY, QStringLiteral("The Cut"));
     } else {
         // Eight spaces first, over the start of a "The Cut" written further left.
-        c.TextOut(12, LabelY, QStringLiteral("        "));
-        c.TextOut(12, LabelY, QStringLiteral("Play..."));
+        c.TextOut(PlayLabelX, labelY, QStringLiteral("        "));
+        c.TextOut(PlayLabelX, labelY, QStringLiteral("Play..."));
     }
 
-    const int W = CardWidth;
-    const int H = CardHeight;
-    c.SetBrushColour(ColourOf(PanelColour));
-    c.TextOut(W + 15, H + 210, QStringLiteral("Round"));
-    c.TextOut(W + 15, H + 230, QStringLiteral("Score"));
+    const int W = look_.cards.width;
+    const int H = look_.cards.height;
+    c.SetBrushColour(ColourOf(look_.panel));
+    c.TextOut(PanelLabelX(W), PanelFirstLineY(H), QStringLiteral("Round"));
+    c.TextOut(PanelLabelX(W), PanelSecondLineY(H), QStringLiteral("Score"));
     for (int i = 1; i <= Rounds; ++i) {
-        c.TextOut(W + 65 + 50 * i, H + 210, QString::number(i));
-        c.TextOut(W + 65 + 50 * i, H + 230, QString::number(ScoreTable(i, RoundScoreColumn)));
+        c.TextOut(PanelRoundX(W, i), PanelFirstLineY(H), QString::number(i));
+        c.TextOut(PanelRoundX(W, i), PanelSecondLineY(H),
+                  QString::number(game_.ScoreTable(i, RoundScoreColumn)));
     }
-    c.TextOut(W + 365, H + 210, QStringLiteral("Total"));
-    c.TextOut(W + 365, H + 230, QString::number(GameTotal()));
+    c.TextOut(PanelTotalX(W), PanelFirstLineY(H), QStringLiteral("Total"));
+    c.TextOut(PanelTotalX(W), PanelSecondLineY(H), QString::number(game_.GameTotal()));
 
-    c.SetBrushColour(ColourOf(FeltColour));
+    c.SetBrushColour(ColourOf(look_.felt));
     for (int column = 1; column <= CribColumn; ++column) {
-        const int shown = ScoreTable(column, ShownScoreColumn);
+        const int shown = game_.ScoreTable(column, ShownScoreColumn);
         if (shown < NoScore) {
-            c.TextOut(CellX(column, W) + 30, H + 170, QString::number(shown));
+            c.TextOut(CellX(column, W) + HandScoreIndent, HandScoreY(H), QString::number(shown));
         }
     }
 }
 
-void TVantrelForm::DrawHighScores()
+void TablePainter::DrawHighScores(const TopFive& top) const
 {
-    Canvas& c = canvas();
-    c.SetFontSize(TopListFontSize);
-    HighScoreView = True;
+    Canvas& c = canvas_;
+    c.SetFontSize(LargeTextSize);
     c.SetPenColour(ColourOf(Black));
     // Yellow in both colour schemes.
     c.SetBrushColour(ColourOf(Yellow));
-    c.RoundRect(60, 10, 460, 334, CornerEllipse, CornerEllipse);
+    c.RoundRect(TopBoxLeft, TopBoxTop, TopBoxRight, TopBoxBottom, CornerEllipse, CornerEllipse);
     c.SetFontColour(ColourOf(Black));
-    c.TextOut(120, 30, QStringLiteral("...The Vantrel Top 5 List..."));
-    for (int i = 1; i <= StoredRecord::TopEntries; ++i) {
-        const std::string name = Record.TopName(i);
-        c.TextOut(120, 30 + 30 * i, NameFromStoredBytes(name));
-        c.TextOut(360, 30 + 30 * i, QString::number(Record.TopScore(i)));
+    c.TextOut(TopNameX, TopHeadingY, QStringLiteral("...The Vantrel Top 5 List..."));
+    for (int i = 1; i <= TopEntryCount; ++i) {
+        const TopEntry& entry = top[static_cast<std::size_t>(i - 1)];
+        const int y = TopHeadingY + TopLinePitch * i;
+        c.TextOut(TopNameX, y, entry.name);
+        c.TextOut(TopScoreX, y, QString::number(entry.score));
     }
-    c.TextOut(120, 300, QStringLiteral("Click left button to resume..."));
+    c.TextOut(TopNameX, TopResumeY, QStringLiteral("Click left button to resume..."));
 }
 
-void TVantrelForm::DrawWinBanner()
+void TablePainter::DrawWinBanner() const
 {
-    FinalTotal = GameTotal();
-    Canvas& c = canvas();
+    Canvas& c = canvas_;
     const int screenWidth = c.ScreenWidth();
-    if (FinalTotal < WinThreshold) {
+    if (!game_.WinEarned()) {
         return;
     }
-    c.SetBrushColour(ColourOf(PanelColour));
+    c.SetBrushColour(ColourOf(look_.panel));
+    const int top = BannerTop(game_.RowPitch);
     // No font size of its own: "WIN" comes in the size last set.
     for (int x = 0; x < screenWidth; x += BannerTileWidth) {
         c.SetFontColour(ColourOf(Red));
-        c.TextRect(x, BannerTop, x + BannerTileWidth, BannerBottom, x + 4, BannerTop + 4,
-                   QStringLiteral("WIN"));
+        c.TextRect(x, top, x + BannerTileWidth, top + BannerHeight, x + BannerTextInset,
+                   top + BannerTextInset, QStringLiteral("WIN"));
     }
 }
 

@@ -28,3 +28,6 @@ ctest --preset release --no-tests=error -j "$jobs"
 
 echo "== Fuzzing the store reader"
 "$root/tests/fuzz/run.sh" 60
+
+echo "== Format"
+"$root/scripts/check-format.sh"

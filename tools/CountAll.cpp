@@ -24,15 +24,13 @@ bool InHand(const std::array<int, 4>& hand, int card)
 int CutOfSuit(const std::array<int, 4>& hand, int suit)
 {
     int card = (suit - 1) * RankCount + 1;
-    while (InHand(hand, card))
-        ++card;
+    while (InHand(hand, card)) ++card;
     return card;
 }
 
 void AddInto(ScoreHistogram& sum, const ScoreHistogram& part)
 {
-    for (std::size_t score = 0; score < sum.size(); ++score)
-        sum[score] += part[score];
+    for (std::size_t score = 0; score < sum.size(); ++score) sum[score] += part[score];
 }
 
 }  // namespace
@@ -45,8 +43,7 @@ int ColumnCounter::HandKey(int rank1, int rank2, int rank3, int rank4)
 // Every multiset of four ranks is one pattern; every ordering of it maps to the pattern,
 // so a hand needs no sorting to find its row. A row also holds the cut rank of which the
 // hand has four already; that entry is never read, as the cut is always another card.
-ColumnCounter::ColumnCounter()
-    : patternOfHand_(RankCount * RankCount * RankCount * RankCount)
+ColumnCounter::ColumnCounter() : patternOfHand_(RankCount * RankCount * RankCount * RankCount)
 {
     for (int a = 1; a <= RankCount; ++a)
         for (int b = a; b <= RankCount; ++b)
@@ -57,7 +54,7 @@ ColumnCounter::ColumnCounter()
                     for (int cut = 1; cut <= RankCount; ++cut) {
                         const ColumnScore part = CountRankPart({a, b, c, d, cut});
                         points[static_cast<std::size_t>(cut)] =
-                            static_cast<std::uint8_t>(part.total());
+                            static_cast<std::uint8_t>(part.Total());
                     }
                     patternPoints_.push_back(points);
                     std::array<int, 4> ranks{a, b, c, d};
@@ -76,12 +73,11 @@ void ColumnCounter::AddHand(const std::array<int, 4>& hand, ColumnKind kind,
     std::array<int, SuitCount + 1> suitPoints{};
     for (int suit = 1; suit <= SuitCount; ++suit)
         suitPoints[static_cast<std::size_t>(suit)] =
-            CountSuitPart(hand, CutOfSuit(hand, suit), kind).total();
+            CountSuitPart(hand, CutOfSuit(hand, suit), kind).Total();
 
     // The hand as a set of bits makes the test for a cut in the hand one shift.
     std::uint64_t handBits = 0;
-    for (int card : hand)
-        handBits |= std::uint64_t{1} << card;
+    for (int card : hand) handBits |= std::uint64_t{1} << card;
     for (int suit = 1; suit <= SuitCount; ++suit) {
         const int suitBonus = suitPoints[static_cast<std::size_t>(suit)];
         for (int cut = (suit - 1) * RankCount + 1; cut <= suit * RankCount; ++cut)
@@ -96,8 +92,7 @@ void ColumnCounter::AddHandsWithLowestCard(int lowest, ColumnKind kind,
 {
     for (int b = lowest + 1; b <= CardsInDeck; ++b)
         for (int c = b + 1; c <= CardsInDeck; ++c)
-            for (int d = c + 1; d <= CardsInDeck; ++d)
-                AddHand({lowest, b, c, d}, kind, histogram);
+            for (int d = c + 1; d <= CardsInDeck; ++d) AddHand({lowest, b, c, d}, kind, histogram);
 }
 
 ScoreHistogram CountAllColumns(ColumnKind kind, unsigned threads)
@@ -113,14 +108,12 @@ ScoreHistogram CountAllColumns(ColumnKind kind, unsigned threads)
             counter.AddHandsWithLowestCard(lowest, kind, part);
     };
     std::vector<std::jthread> workers;
-    for (unsigned i = 1; i < workerCount; ++i)
-        workers.emplace_back(work, std::ref(parts[i]));
+    for (unsigned i = 1; i < workerCount; ++i) workers.emplace_back(work, std::ref(parts[i]));
     work(parts[0]);
     workers.clear();
 
     ScoreHistogram histogram{};
-    for (const ScoreHistogram& part : parts)
-        AddInto(histogram, part);
+    for (const ScoreHistogram& part : parts) AddInto(histogram, part);
     return histogram;
 }
 

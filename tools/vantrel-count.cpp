@@ -41,7 +41,7 @@ void PrintColumn(const vantrel::ColumnScore& score)
 {
     std::cout << "nobs " << score.nobs << "\nflush " << score.flush << "\npairs " << score.pairs
               << "\nruns " << score.runs << "\nfifteens " << score.fifteens << "\ntotal "
-              << score.total() << '\n';
+              << score.Total() << '\n';
 }
 
 void PrintHistogram(const vantrel::ScoreHistogram& histogram)

@@ -1,33 +1,53 @@
 #pragma once
 
-// Shared set-up of the window tests: both stores in a private folder, the desktop's
-// side effects recorded instead of performed.
+// A real main window on the offscreen platform, with both stores in a private folder
+// and the desktop faked, plus the pixels of its drawing surface.
+#include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
-#include "platform/Desktop.h"
+#include <memory>
 
-struct DesktopRecorder {
-    int beeps = 0;
-    QList<QUrl> opened;
-    QStringList errors;
+#include "FakeDesktop.h"
+#include "PrivateStores.h"
+#include "app/VantrelForm.h"
+#include "paint/Canvas.h"
+#include "paint/PaintBox.h"
 
-    void Install()
+class FormFixture {
+public:
+    FormFixture()
     {
-        vantrel::Desktop& desktop = vantrel::CurrentDesktop();
-        desktop.beep = [this] { ++beeps; };
-        desktop.openUrl = [this](const QUrl& url) { opened << url; };
-        desktop.showError = [this](QWidget*, const QString& text) { errors << text; };
-        desktop.confirm = [](QWidget*, const QString&, const QString&) { return false; };
-        desktop.askText = [](QWidget*, const QString&, const QString&, const QString& preset) {
-            return preset;
-        };
+        vantrel::testing::UsePrivateStores(dir_);
+        form_ = std::make_unique<vantrel::TVantrelForm>();
+        form_->show();
+        if (!QTest::qWaitForWindowExposed(form_.get())) {
+            qWarning("the main window was not exposed");
+        }
+        QCoreApplication::processEvents();
+        // Wide enough for the large cards and a 1024-pixel banner.
+        form_->paintBox->canvas().SetScreenWidthSource([] { return 1024; });
     }
-};
 
-inline void UsePrivateStores(const QTemporaryDir& dir)
-{
-    qputenv("VANTREL_MACHINE_STORE", dir.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
-    qputenv("VANTREL_USER_STORE", dir.filePath(QStringLiteral("user.reg")).toLocal8Bit());
-}
+    vantrel::testing::FakeDesktop desktop;
+
+    vantrel::TVantrelForm& Form() { return *form_; }
+    const QImage& Surface() const { return form_->paintBox->Surface(); }
+    QColor Pixel(int x, int y) const { return Surface().pixelColor(x, y); }
+    QColor Felt() const { return vantrel::ColourOf(form_->FeltColour); }
+
+    // The card size through the option's operations.
+    void UseLargeCards(bool large)
+    {
+        if (large) {
+            form_->SetLargeCards();
+        } else {
+            form_->SetRegularCards();
+        }
+        QCoreApplication::processEvents();
+    }
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<vantrel::TVantrelForm> form_;
+};

@@ -7,13 +7,17 @@
 
 #include <memory>
 
-#include "FormFixture.h"
+#include "BoardText.h"
+#include "FakeDesktop.h"
+#include "HelpDocumentInWorkingFolder.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "engine/Random.h"
 #include "paint/PaintBox.h"
 
 using namespace vantrel;
+using vantrel::testing::BoardText;
 
 namespace {
 
@@ -42,7 +46,7 @@ class MainWindowTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    DesktopRecorder desktop_;
+    std::unique_ptr<testing::FakeDesktop> desktop_;
     std::unique_ptr<TVantrelForm> form_;
 
     TVantrelForm& Form() { return *form_; }
@@ -51,16 +55,16 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        UsePrivateStores(dir_);
+        testing::UsePrivateStores(dir_);
         // A first run: the donation reminder stays away on its first day.
+        const testing::FakeDesktop desktop;
         LoadDonateState(QStringLiteral("/usr/games/vantrel"));
     }
 
     void init()
     {
-        UsePrivateStores(dir_);
-        desktop_ = DesktopRecorder();
-        desktop_.Install();
+        testing::UsePrivateStores(dir_);
+        desktop_ = std::make_unique<testing::FakeDesktop>();
         qputenv("VANTREL_SEED", "0");
         form_ = std::make_unique<TVantrelForm>();
         form_->show();
@@ -71,7 +75,7 @@ private slots:
     {
         form_.reset();
         qunsetenv("VANTREL_SEED");
-        UseRealDesktop();
+        desktop_.reset();
     }
 
     void menuBarHoldsEveryItemAsTheProgramDefinesIt()
@@ -84,20 +88,19 @@ private slots:
         QCOMPARE(menus[0]->text(), QStringLiteral("&Game"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
-        QCOMPARE(Captions(Form().MenuGame),
-                 (QStringList{"&Start a New Game", "&Undo Last Move", "View &High Scores", "-",
-                              "&Quit"}));
-        QCOMPARE(Captions(Form().MenuOptions),
-                 (QStringList{"Play Regular Game", "Play with Relaxed Rules", "-",
-                              "Use Large Cards", "Use Alternate Colors", "-",
-                              "Reset High Scores"}));
+        QCOMPARE(Captions(Form().MenuGame), (QStringList{"&Start a New Game", "&Undo Last Move",
+                                                         "View &High Scores", "-", "&Quit"}));
+        QCOMPARE(
+            Captions(Form().MenuOptions),
+            (QStringList{"Play Regular Game", "Play with Relaxed Rules", "-", "Use Large Cards",
+                         "Use Alternate Colors", "-", "Reset High Scores"}));
         QCOMPARE(Captions(Form().MenuHelp),
                  (QStringList{"&Contents", "&About Vantrel", "-", "Make a Donation"}));
         QVERIFY(!Form().MenuGameUndoItem->isEnabled());
-        for (QAction* item : {Form().MenuGameNewItem, Form().MenuGameHighScoresItem,
-                              Form().MenuGameQuitItem, Form().MenuOptionsResetHighItem,
-                              Form().HelpContentsMenuItem, Form().AboutVantrel1,
-                              Form().MakeaDonation1}) {
+        for (QAction* item :
+             {Form().MenuGameNewItem, Form().MenuGameHighScoresItem, Form().MenuGameQuitItem,
+              Form().MenuOptionsResetHighItem, Form().HelpContentsMenuItem, Form().AboutVantrel1,
+              Form().MakeaDonation1}) {
             QVERIFY(item->isEnabled());
             QVERIFY(!item->isCheckable());
             QVERIFY(item->shortcut().isEmpty());
@@ -111,8 +114,9 @@ private slots:
 
     void windowStartsWithTheTitleTheRegularSizeAndAnEmptyTable()
     {
-        QCOMPARE(Form().windowTitle(),
-                 QStringLiteral("Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"));
+        QCOMPARE(
+            Form().windowTitle(),
+            QStringLiteral("Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"));
         QCOMPARE(Form().frameGeometry().size(), QSize(520, 440));
         QCOMPARE(Form().CardWidth, 71);
         QCOMPARE(Form().CardHeight, 82);
@@ -129,7 +133,7 @@ private slots:
     {
         Form().MenuGameNewItem->trigger();
         Form().PlaceCard(3);
-        const auto board = Form().Board;
+        const QString board = BoardText(Form());
         Form().resize(300, 200);
         Form().MenuOptionsSetLargeCards->trigger();
         QVERIFY(Form().MenuOptionsSetLargeCards->isChecked());
@@ -138,11 +142,7 @@ private slots:
         QCOMPARE(Form().CardHeight, 108);
         QCOMPARE(Form().RankFontSize, 16);
         QCOMPARE(Form().CardBack, &Form().pictures.LCBmp);
-        for (int column = 1; column <= 6; ++column) {
-            for (int row = 1; row <= 5; ++row) {
-                QCOMPARE(Form().Board(column, row), board(column, row));
-            }
-        }
+        QCOMPARE(BoardText(Form()), board);
         QCOMPARE(Form().paintBox->width(), Form().ClientArea->width());
         Form().MenuOptionsSetLargeCards->trigger();
         QVERIFY(!Form().MenuOptionsSetLargeCards->isChecked());
@@ -178,17 +178,15 @@ private slots:
     {
         Form().MenuGameNewItem->trigger();
         Form().PlaceCard(2);
-        const auto board = Form().Board;
+        const QString board = BoardText(Form());
         const int deckPos = Form().DeckPos;
         Form().PlaceCard(2);
-        QCOMPARE(desktop_.beeps, 1);
+        QCOMPARE(desktop_->beeps, 1);
         QCOMPARE(Form().DeckPos, deckPos);
-        for (int row = 1; row <= 5; ++row) {
-            QCOMPARE(Form().Board(2, row), board(2, row));
-        }
+        QCOMPARE(BoardText(Form()), board);
         Form().PlaceCard(6);
         Form().PlaceCard(1);
-        QCOMPARE(desktop_.beeps, 1);
+        QCOMPARE(desktop_->beeps, 1);
     }
 
     void undoItemIsEnabledOnlyWhileAPlacementCanBeTakenBack()
@@ -239,11 +237,21 @@ private slots:
         QCOMPARE(Form().RoundNo, 5);
         QCOMPARE(Form().GameTotal(), total);
         QCOMPARE(Form().FinalTotal, total);
-        QCOMPARE(desktop_.beeps, 0);
-        QVERIFY(desktop_.errors.isEmpty());
+        QCOMPARE(desktop_->beeps, 0);
+        QVERIFY(desktop_->errors.isEmpty());
         Form().MenuGameNewItem->trigger();
         QCOMPARE(Form().RoundNo, 1);
         QCOMPARE(Form().GameTotal(), 0);
+    }
+
+    void eachLaterRoundAsksForAFreshTable()
+    {
+        Form().MenuGameNewItem->trigger();
+        PlayRoundRowByRow(Form());
+        Form().paintBox->PaintPendingRequest();
+        QVERIFY(!Form().paintBox->PaintRequestPending());
+        Form().StartNextRound();
+        QVERIFY(Form().paintBox->PaintRequestPending());
     }
 
     void quitClosesTheWindow()
@@ -254,23 +262,16 @@ private slots:
 
     void f1OpensTheHelpWhateverModifiersAreHeld()
     {
-        // Help opens the working folder's document only when there is one.
-        QTemporaryDir folder;
-        QFile document(QDir(folder.path()).filePath(QStringLiteral("Vantrel0.html")));
-        QVERIFY(document.open(QIODevice::WriteOnly) && document.write("<html></html>") > 0);
-        document.close();
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder.path()));
-        const auto restore = qScopeGuard([&before] { QDir::setCurrent(before); });
+        const vantrel::testing::HelpDocumentInWorkingFolder help;
         for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
-            desktop_.opened.clear();
+            desktop_->opened.clear();
             QTest::keyClick(Form().paintBox, Qt::Key_F1, modifiers);
-            QCOMPARE(desktop_.opened.size(), 1);
-            QVERIFY(desktop_.opened.first().toString().endsWith(QStringLiteral("/Vantrel0.html")));
+            QCOMPARE(desktop_->opened.size(), 1);
+            QVERIFY(desktop_->opened.first().toString().endsWith(QStringLiteral("/Vantrel0.html")));
         }
-        desktop_.opened.clear();
+        desktop_->opened.clear();
         QTest::keyClick(Form().paintBox, Qt::Key_F2);
-        QVERIFY(desktop_.opened.isEmpty());
+        QVERIFY(desktop_->opened.isEmpty());
     }
 };
 

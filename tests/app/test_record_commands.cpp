@@ -8,7 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "FormFixture.h"
+#include "FakeDesktop.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "engine/Random.h"
@@ -19,12 +20,6 @@
 using namespace vantrel;
 
 namespace {
-
-struct Prompt {
-    QString title;
-    QString prompt;
-    QString preset;
-};
 
 const QString Value = QStringLiteral("fRegInfo");
 
@@ -55,11 +50,7 @@ class RecordCommandsTest : public QObject {
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
-    DesktopRecorder desktop_;
-    QList<Prompt> prompts_;
-    QString answer_;  // what the name prompt returns; a null string answers with the preset
-    QStringList questions_;
-    bool confirmAnswer_ = false;
+    std::unique_ptr<testing::FakeDesktop> desktop_;
 
     QString StoreFile() const { return dir_->filePath(QStringLiteral("machine.reg")); }
 
@@ -128,28 +119,14 @@ private slots:
     {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
-        UsePrivateStores(*dir_);
-        desktop_ = DesktopRecorder();
-        desktop_.Install();
+        testing::UsePrivateStores(*dir_);
+        desktop_ = std::make_unique<testing::FakeDesktop>();
         // A first run as far as the donation reminder knows: it stays away today, so
         // closing the window shows no dialog.
         LoadDonateState(QCoreApplication::applicationFilePath());
-        prompts_.clear();
-        questions_.clear();
-        answer_ = QString();
-        confirmAnswer_ = false;
-        CurrentDesktop().askText = [this](QWidget*, const QString& title, const QString& prompt,
-                                          const QString& preset) {
-            prompts_ << Prompt{title, prompt, preset};
-            return answer_.isNull() ? preset : answer_;
-        };
-        CurrentDesktop().confirm = [this](QWidget*, const QString& title, const QString& text) {
-            questions_ << title + "|" + text;
-            return confirmAnswer_;
-        };
     }
 
-    void cleanup() { UseRealDesktop(); }
+    void cleanup() { desktop_.reset(); }
 
     void firstRunLoadsDefaultsAndCreatesNoValue()
     {
@@ -171,10 +148,10 @@ private slots:
     {
         auto form = StartForm();
         EndGameWith(*form, 10);
-        QCOMPARE(prompts_.size(), 1);
-        QCOMPARE(prompts_[0].title, QString("New High Score"));
-        QCOMPARE(prompts_[0].prompt, QString("Please enter your name:"));
-        QCOMPARE(prompts_[0].preset, QString("Please enter your name!"));
+        QCOMPARE(desktop_->prompts.size(), 1);
+        QCOMPARE(desktop_->prompts[0].title, QString("New High Score"));
+        QCOMPARE(desktop_->prompts[0].prompt, QString("Please enter your name:"));
+        QCOMPARE(desktop_->prompts[0].preset, QString("Please enter your name!"));
         QCOMPARE(form->FinalTotal, 10);
         QCOMPARE(form->Record.TopName(1), std::string("Please enter your name!"));
         QCOMPARE(*Stored(), BytesOf(form->Record));
@@ -195,14 +172,14 @@ private slots:
         QFETCH(QString, after);
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        answer_ = "X";
+        desktop_->nameAnswer = "X";
         EndGameWith(*form, total);
         QCOMPARE(ListOf(form->Record), after);
         // No name is asked for a total that enters nothing, but the game is saved.
-        QCOMPARE(prompts_.size(), total == 0 ? 0 : 1);
+        QCOMPARE(desktop_->prompts.size(), total == 0 ? 0 : 1);
         QCOMPARE(form->Record.LastName(), std::string(total == 0 ? "Kim" : "X"));
         if (total != 0) {
-            QCOMPARE(prompts_[0].preset, QString("Kim"));
+            QCOMPARE(desktop_->prompts[0].preset, QString("Kim"));
         }
         QCOMPARE(*Stored(), BytesOf(form->Record));
     }
@@ -219,21 +196,25 @@ private slots:
     {
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        answer_ = "abcdefghijklmnopqrstuvwxyz1234";
+        desktop_->nameAnswer = "abcdefghijklmnopqrstuvwxyz1234";
         EndGameWith(*form, 200);
         QCOMPARE(form->Record.TopName(1), std::string("abcdefghijklmnopqrstuvw"));
-        answer_ = QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
+        desktop_->nameAnswer =
+            QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
         EndGameWith(*form, 199);
         QCOMPARE(form->Record.TopName(2), std::string("Zo\xEB \x80 \xE9"));
         EndGameWith(*form, 198);  // the default shows the stored bytes as Latin-1
-        QCOMPARE(prompts_.last().preset, QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
-        answer_ = "";
+        QCOMPARE(desktop_->prompts.last().preset,
+                 QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
+        desktop_->nameAnswer = "";
+        // The Top 5 view shows the stored bytes as Windows-1252 too.
+        QCOMPARE(form->TopScores()[1].name, QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
         EndGameWith(*form, 197);
         QCOMPARE(form->Record.TopName(4), std::string());
         QCOMPARE(form->Record.LastName(), std::string());
-        answer_ = QString();
+        desktop_->nameAnswer = QString();
         EndGameWith(*form, 196);
-        QCOMPARE(prompts_.last().preset, QString());
+        QCOMPARE(desktop_->prompts.last().preset, QString());
     }
 
     // The save at the end of a game adds to what the store holds now: what another
@@ -250,7 +231,7 @@ private slots:
         StoreRecord(other);
         form->MenuOptionsSetLargeCards->trigger();  // a check mark, not the record
         EndGameWith(*form, 40);
-        QVERIFY(prompts_.isEmpty());
+        QVERIFY(desktop_->prompts.isEmpty());
         QCOMPARE(*Stored(), BytesOf(other));
         QCOMPARE(ListOf(form->Record), ListOf(other));
         QCOMPARE(int(form->Record.LargeCards()), 0);
@@ -263,9 +244,9 @@ private slots:
         auto first = StartForm();
         auto second = StartForm();
         auto idle = StartForm();
-        answer_ = "Ann";
+        desktop_->nameAnswer = "Ann";
         EndGameWith(*first, 112);
-        answer_ = "Bob";
+        desktop_->nameAnswer = "Bob";
         EndGameWith(*second, 128);
         QCOMPARE(ListOf(second->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         idle->MenuOptionsAltColorsItem->trigger();
@@ -274,7 +255,7 @@ private slots:
         first->MenuGameHighScoresItem->trigger();
         QCOMPARE(ListOf(first->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         QCOMPARE(int(first->Record.AltColors()), 1);
-        QVERIFY(desktop_.errors.isEmpty());
+        QVERIFY(desktop_->errors.isEmpty());
     }
 
     void refusedWriteEndsTheCheckBeforeTheRedraw()
@@ -284,10 +265,10 @@ private slots:
         RefuseWrites();
         form->HighScoreView = True;  // a redraw would paint the Top 5 view
         MarkSurface(*form);
-        answer_ = "X";
+        desktop_->nameAnswer = "X";
         form->GameTotal() = 121;
         form->RunHandler([&] { form->CheckHighScore(); });
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QVERIFY(SurfaceStillMarked(*form));
         QCOMPARE(form->Record.TopName(2), std::string("X"));  // lives in memory only
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
@@ -310,7 +291,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QCOMPARE(form->Board(1, 1), int(NextPrompt));
         QVERIFY(form->GameTotal() > 0);
         QCOMPARE(form->Record.TopScore(1), form->GameTotal());
@@ -332,7 +313,8 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         form->MenuOptionsResetHighItem->trigger();
-        QCOMPARE(questions_, QStringList{"Confirm|Do you really want to reset the High Scores?"});
+        QCOMPARE(desktop_->questions,
+                 QStringList{"Confirm|Do you really want to reset the High Scores?"});
         QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
@@ -345,7 +327,7 @@ private slots:
         auto form = StartForm();
         form->HighScoreView = True;
         MarkSurface(*form);
-        confirmAnswer_ = true;
+        desktop_->confirmAnswer = true;
         form->MenuOptionsResetHighItem->trigger();
         QVERIFY(SurfaceStillMarked(*form));  // nothing is redrawn
         QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
@@ -379,15 +361,15 @@ private slots:
         QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
         form->GameTotal() = 12;
         form->RunHandler([&] { form->CheckHighScore(); });
-        QCOMPARE(prompts_.size(), 1);
-        QCOMPARE(prompts_[0].preset, QString());
+        QCOMPARE(desktop_->prompts.size(), 1);
+        QCOMPARE(desktop_->prompts[0].preset, QString());
         // The save cannot be made and the player is told; the entry lives in memory
         // and View shows it.
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         form->MenuGameHighScoresItem->trigger();
         QCOMPARE(form->Record.TopScore(1), 12);
         form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_.errors.size(), 2);
+        QCOMPARE(desktop_->errors.size(), 2);
         QVERIFY(form->isVisible());
     }
 
@@ -406,13 +388,13 @@ private slots:
         auto form = StartForm();
         QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
         QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
-        answer_ = "X";
+        desktop_->nameAnswer = "X";
         form->GameTotal() = 40;
         form->RunHandler([&] { form->CheckHighScore(); });
-        confirmAnswer_ = true;
+        desktop_->confirmAnswer = true;
         form->MenuOptionsResetHighItem->trigger();
         form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_.errors, QStringList(3, "Failed to set data for 'fRegInfo'"));
+        QCOMPARE(desktop_->errors, QStringList(3, "Failed to set data for 'fRegInfo'"));
         QVERIFY(form->isVisible());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("the player's own file\n"));
@@ -455,7 +437,7 @@ private slots:
         auto form = StartForm();
         RefuseWrites();
         form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_.errors, QStringList{"Failed to set data for 'fRegInfo'"});
+        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
         QVERIFY(form->isVisible());
     }
 };

@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "AuxTestSupport.h"
+#include "FakeDesktop.h"
+#include "ModalAnswerer.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
 

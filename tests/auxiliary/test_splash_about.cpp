@@ -3,7 +3,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "AuxTestSupport.h"
+#include "FakeDesktop.h"
+#include "ModalAnswerer.h"
 #include "auxiliary/SplashForm.h"
 
 using namespace vantrel;
@@ -20,10 +21,7 @@ void ClickAt(QWidget* window, QPoint point)
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
 }
 
-QPoint CentreOf(const QWidget* child)
-{
-    return child->geometry().center();
-}
+QPoint CentreOf(const QWidget* child) { return child->geometry().center(); }
 
 }  // namespace
 
@@ -107,7 +105,7 @@ private slots:
             ClickAt(&form, CentreOf(label));
             QVERIFY2(form.isVisible(), qPrintable(label->text()));
         }
-        QCOMPARE(desktop.errors, 0);
+        QVERIFY(desktop.errors.isEmpty());
     }
 
     void theLinkOpensTheHomePageInTheAboutModeOnly()

@@ -5,39 +5,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "RecordingGame.h"
 #include "engine/Seed.h"
-#include "engine/VantrelGame.h"
 
 namespace {
 
-// The window's side of the game, reduced to what the rules read: regular rules
-// stored, nothing painted, no beep expected.
-class QuietGame : public vantrel::VantrelGame {
-public:
-    int beeps = 0;
-    int highScoreChecks = 0;
-
-protected:
-    void DrawCell(int, int, int) override {}
-    void DrawScorePanel() override {}
-    void PaintBoxPaint() override {}
-    void InvalidatePaintBox() override {}
-    void InvalidateWindow() override {}
-    void DrawWinBanner() override { FinalTotal = GameTotal(); }
-    void CheckHighScore() override { ++highScoreChecks; }
-    void Beep() override { ++beeps; }
-    void SetDefaultCursor() override {}
-    void SetUndoEnabled(bool) override {}
-    bool RegularRulesChecked() const override { return true; }
-    bool RelaxedRulesChecked() const override { return false; }
-    void SetRulesCheckMarks(bool, bool) override {}
-    int StoredPlayRegGame() const override { return 1; }
-    void ApplyStoredOptions() override {}
-    void LoadRecord() override {}
-};
+using vantrel::testing::RecordingGame;
 
 // The three rows a player fills after the deal, left to right.
-void PlaceRowByRow(QuietGame& game)
+void PlaceRowByRow(RecordingGame& game)
 {
     for (int row = 2; row <= vantrel::CardRows; ++row) {
         for (int column = vantrel::FirstHandColumn; column <= vantrel::LastHandColumn; ++column) {
@@ -55,8 +31,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: expected_game SEED (a decimal 0..4294967295)\n");
         return 2;
     }
-    vantrel::ProgramRandom().Seed(*seed);
-    QuietGame game;
+    // The recording game keeps its own generator; seeded as the program seeds its own.
+    RecordingGame game;
+    game.random.Seed(*seed);
     game.ResetGameState();
     game.NewGame();  // the first press on the deck pile
     PlaceRowByRow(game);

@@ -30,9 +30,9 @@ ColumnScore Score(int nobs, int flush, int pairs, int runs, int fifteens)
 
 QByteArray Describe(const ColumnScore& s)
 {
-    return QByteArray("nobs ") + QByteArray::number(s.nobs) + " flush " + QByteArray::number(s.flush)
-           + " pairs " + QByteArray::number(s.pairs) + " runs " + QByteArray::number(s.runs)
-           + " fifteens " + QByteArray::number(s.fifteens);
+    return QByteArray("nobs ") + QByteArray::number(s.nobs) + " flush " +
+           QByteArray::number(s.flush) + " pairs " + QByteArray::number(s.pairs) + " runs " +
+           QByteArray::number(s.runs) + " fifteens " + QByteArray::number(s.fifteens);
 }
 
 // The usual way to count runs, written independently of the scan: the longest chain of
@@ -41,8 +41,7 @@ QByteArray Describe(const ColumnScore& s)
 int UsualRunPoints(const std::array<int, 5>& ranks)
 {
     std::array<int, 15> count{};
-    for (int r : ranks)
-        ++count[static_cast<std::size_t>(r)];
+    for (int r : ranks) ++count[static_cast<std::size_t>(r)];
     int best = 0;
     for (int start = 1; start <= 13; ++start) {
         int length = 0;
@@ -51,8 +50,7 @@ int UsualRunPoints(const std::array<int, 5>& ranks)
             ++length;
             ways *= count[static_cast<std::size_t>(r)];
         }
-        if (length >= 3)
-            best = std::max(best, length * ways);
+        if (length >= 3) best = std::max(best, length * ways);
     }
     return best;
 }
@@ -157,7 +155,7 @@ void TestHandCount::countsWholeRoundWithJackCut()
         const ColumnKind kind = c == 4 ? ColumnKind::Crib : ColumnKind::Hand;
         const ColumnScore actual = CountColumn(columns[c], cut, kind);
         QCOMPARE(Describe(actual), Describe(expected[c]));
-        round += actual.total();
+        round += actual.Total();
     }
     QCOMPARE(round, 47);
 }
@@ -175,8 +173,7 @@ void TestHandCount::cribFlushNeedsAllFiveCards()
 {
     const std::array<int, 4> clubs{14, 16, 18, 20};  // 2C 4C 6C 8C
     for (int cut = 1; cut <= vantrel::CardsInDeck; ++cut) {
-        if (std::find(clubs.begin(), clubs.end(), cut) != clubs.end())
-            continue;
+        if (std::find(clubs.begin(), clubs.end(), cut) != clubs.end()) continue;
         const bool clubCut = vantrel::CardSuit(cut) == vantrel::Clubs;
         QCOMPARE(CountColumn(clubs, cut, ColumnKind::Crib).flush, clubCut ? 5 : 0);
         QCOMPARE(CountColumn(clubs, cut, ColumnKind::Hand).flush, clubCut ? 5 : 4);
@@ -194,14 +191,18 @@ void TestHandCount::runScanMatchesUsualRuleForEveryFiveRanks()
             for (int c = b; c <= 13; ++c)
                 for (int d = c; d <= 13; ++d)
                     for (int e = d; e <= 13; ++e) {
-                        if (a == e)
-                            continue;  // five of one rank: there are only four
+                        if (a == e) continue;  // five of one rank: there are only four
                         const std::array<int, 5> ranks{a, b, c, d, e};
                         if (vantrel::RunPoints(ranks) != UsualRunPoints(ranks))
-                            QFAIL(qPrintable(QStringLiteral("ranks %1 %2 %3 %4 %5: scan %6, usual %7")
-                                                 .arg(a).arg(b).arg(c).arg(d).arg(e)
-                                                 .arg(vantrel::RunPoints(ranks))
-                                                 .arg(UsualRunPoints(ranks))));
+                            QFAIL(
+                                qPrintable(QStringLiteral("ranks %1 %2 %3 %4 %5: scan %6, usual %7")
+                                               .arg(a)
+                                               .arg(b)
+                                               .arg(c)
+                                               .arg(d)
+                                               .arg(e)
+                                               .arg(vantrel::RunPoints(ranks))
+                                               .arg(UsualRunPoints(ranks))));
                         ++combinations;
                     }
     // Multisets of 5 from 13 ranks, C(17, 5) = 6188, less the 13 with five of a rank.
@@ -210,10 +211,10 @@ void TestHandCount::runScanMatchesUsualRuleForEveryFiveRanks()
 
 void TestHandCount::runScanCornerCases()
 {
-    QCOMPARE(vantrel::RunPoints({1, 2, 3, 5, 6}), 3);     // run ends at the first gap
-    QCOMPARE(vantrel::RunPoints({1, 1, 3, 4, 5}), 3);     // pair below the run, apart
-    QCOMPARE(vantrel::RunPoints({1, 3, 4, 5, 5}), 6);     // double run after a gap
-    QCOMPARE(vantrel::RunPoints({1, 2, 3, 4, 6}), 4);     // a gap after four keeps the run
+    QCOMPARE(vantrel::RunPoints({1, 2, 3, 5, 6}), 3);  // run ends at the first gap
+    QCOMPARE(vantrel::RunPoints({1, 1, 3, 4, 5}), 3);  // pair below the run, apart
+    QCOMPARE(vantrel::RunPoints({1, 3, 4, 5, 5}), 6);  // double run after a gap
+    QCOMPARE(vantrel::RunPoints({1, 2, 3, 4, 6}), 4);  // a gap after four keeps the run
     QCOMPARE(vantrel::RunPoints({1, 2, 3, 4, 4}), 8);
     QCOMPARE(vantrel::RunPoints({1, 1, 2, 2, 3}), 12);
     QCOMPARE(vantrel::RunPoints({2, 3, 4, 4, 4}), 9);

@@ -1,99 +1,64 @@
 #include "TableFixture.h"
 
-#include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
 
 #include "paint/Canvas.h"
-#include "paint/PaintBox.h"
 #include "paint/TableFont.h"
-#include "platform/Desktop.h"
+
+namespace {
+
+// Room for the large cards' table, as in the program's window.
+constexpr int SurfaceWidth = 580;
+constexpr int SurfaceHeight = 410;
+
+}  // namespace
 
 TableFixture::TableFixture()
 {
-    qputenv("VANTREL_MACHINE_STORE", dir_.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
-    qputenv("VANTREL_USER_STORE", dir_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
-    vantrel::Desktop& desktop = vantrel::CurrentDesktop();
-    desktop.beep = [this] { ++beeps_; };
-    desktop.confirm = [](QWidget*, const QString&, const QString&) { return true; };
-    desktop.askText = [](QWidget*, const QString&, const QString&, const QString& preset) {
-        return preset;
-    };
-    desktop.showError = [](QWidget*, const QString& text) { QFAIL(qPrintable(text)); };
-    desktop.openUrl = [](const QUrl&) {};
-    form_ = std::make_unique<vantrel::TVantrelForm>();
-    form_->show();
-    if (!QTest::qWaitForWindowExposed(form_.get())) {
-        qWarning("the main window was not exposed");
+    pictures_.Load();
+    game_.ResetGameState();
+    UseLargeCards(false);
+    UseAltColors(false);
+    box_.resize(SurfaceWidth, SurfaceHeight);
+    box_.SetPaintHandler([this] { Painter().PaintBoxPaint(top); });
+    box_.show();
+    if (!QTest::qWaitForWindowExposed(&box_)) {
+        qWarning("the drawing surface was not exposed");
     }
     QCoreApplication::processEvents();
     // Wide enough for the large cards and a 1024-pixel banner.
-    form_->paintBox->canvas().SetScreenWidthSource([] { return 1024; });
+    box_.canvas().SetScreenWidthSource([] { return 1024; });
 }
 
-TableFixture::~TableFixture()
+void TableFixture::UseLargeCards(bool large)
 {
-    form_.reset();
-    vantrel::UseRealDesktop();
+    look_.cards = large ? vantrel::LargeCardMetrics : vantrel::RegularCardMetrics;
+    look_.cardBack = large ? &pictures_.LCBmp : &pictures_.RCBmp;
 }
 
-const QImage& TableFixture::surface() const
+void TableFixture::UseAltColors(bool alt)
 {
-    return form_->paintBox->Surface();
+    const vantrel::ColourScheme& colours = alt ? vantrel::AlternateColours : vantrel::NormalColours;
+    look_.felt = colours.felt;
+    look_.panel = colours.panel;
+    box_.SetFeltColour(vantrel::ColourOf(colours.felt));
 }
 
-QColor TableFixture::pixel(int x, int y) const
+void TableFixture::Repaint()
 {
-    return surface().pixelColor(x, y);
+    box_.Invalidate();
+    box_.PaintPendingRequest();
 }
 
-void TableFixture::useLargeCards(bool large)
+void TableFixture::ClearBoard()
 {
-    if (large) {
-        form_->SetLargeCards();
-    } else {
-        form_->SetRegularCards();
+    game_.Board.Fill(vantrel::Nothing);
+    for (int c = 1; c <= vantrel::CribColumn; ++c) {
+        game_.ScoreTable(c, vantrel::ShownScoreColumn) = vantrel::NoScore;
     }
-    QCoreApplication::processEvents();
-}
-
-void TableFixture::useAltColors(bool alt)
-{
-    if (alt) {
-        form_->SetAltColors();
-    } else {
-        form_->SetNormalColors();
-    }
-}
-
-void TableFixture::repaint()
-{
-    form_->paintBox->Invalidate();
-    form_->paintBox->PaintPendingRequest();
-}
-
-void TableFixture::clearBoard()
-{
-    form_->Board.Fill(vantrel::Nothing);
-    for (int c = 1; c <= 6; ++c) {
-        form_->ScoreTable(c, vantrel::ShownScoreColumn) = vantrel::NoScore;
-    }
-}
-
-QColor TableFixture::felt() const
-{
-    return Colour(form_->FeltColour);
-}
-
-QColor TableFixture::panel() const
-{
-    return Colour(form_->PanelColour);
-}
-
-QColor Colour(std::uint32_t bgr)
-{
-    return vantrel::ColourOf(bgr);
 }
 
 bool ShowsPicture(const QImage& surface, int x, int y, const QImage& picture)

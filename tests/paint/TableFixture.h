@@ -3,44 +3,50 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <QTemporaryDir>
 
-#include <memory>
+#include "RecordingGame.h"
+#include "paint/PaintBox.h"
+#include "paint/Pictures.h"
+#include "paint/TablePainter.h"
 
-#include "app/VantrelForm.h"
-
-// A real main window on the offscreen platform, with its stores in a temporary
-// folder and the desktop's beep and dialogs replaced, plus helpers that read the
-// pixels of its drawing surface.
+// A drawing surface on the offscreen platform with a game without a window, in the
+// state the program starts in, and the table painter between them; plus helpers that
+// read the pixels of the surface. A paint request paints the whole table, as the
+// window's does.
 class TableFixture {
 public:
     TableFixture();
-    ~TableFixture();
 
-    vantrel::TVantrelForm& form() { return *form_; }
-    const QImage& surface() const;
-    QColor pixel(int x, int y) const;
-    int beeps() const { return beeps_; }
+    vantrel::testing::RecordingGame& Game() { return game_; }
+    vantrel::PaintBox& Box() { return box_; }
+    // The painter over the current look; the Top 5 view shows `top`.
+    vantrel::TablePainter Painter() { return {box_.canvas(), game_, look_, pictures_}; }
+    const vantrel::Pictures& Pictures() const { return pictures_; }
+    const QImage& CardBack() const { return *look_.cardBack; }
+    int CardWidth() const { return look_.cards.width; }
+    int CardHeight() const { return look_.cards.height; }
+    vantrel::TopFive top;
 
-    // Card size and colour scheme through the option operations.
-    void useLargeCards(bool large);
-    void useAltColors(bool alt);
+    const QImage& Surface() const { return box_.Surface(); }
+    QColor Pixel(int x, int y) const { return Surface().pixelColor(x, y); }
+
+    // Card size and colour scheme, as the two options set them.
+    void UseLargeCards(bool large);
+    void UseAltColors(bool alt);
     // A paint request carried out now: felt, then the whole table.
-    void repaint();
+    void Repaint();
     // An empty board: nothing in any cell, no shown scores.
-    void clearBoard();
+    void ClearBoard();
 
-    QColor felt() const;
-    QColor panel() const;
+    QColor Felt() const { return vantrel::ColourOf(look_.felt); }
+    QColor Panel() const { return vantrel::ColourOf(look_.panel); }
 
 private:
-    QTemporaryDir dir_;
-    std::unique_ptr<vantrel::TVantrelForm> form_;
-    int beeps_ = 0;
+    vantrel::testing::RecordingGame game_;
+    vantrel::Pictures pictures_;
+    vantrel::TableLook look_;
+    vantrel::PaintBox box_;
 };
-
-// Exact colours.
-QColor Colour(std::uint32_t bgr);
 
 // True when every pixel of the picture appears at (x, y) of the surface.
 bool ShowsPicture(const QImage& surface, int x, int y, const QImage& picture);

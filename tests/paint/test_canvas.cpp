@@ -35,10 +35,7 @@ int Count(const QImage& image, const QRect& area, const QColor& colour)
     return n;
 }
 
-int Area(const QRect& r)
-{
-    return r.width() * r.height();
-}
+int Area(const QRect& r) { return r.width() * r.height(); }
 
 }  // namespace
 

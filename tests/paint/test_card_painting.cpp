@@ -4,9 +4,10 @@
 
 #include "TableFixture.h"
 #include "paint/Canvas.h"
+#include "paint/Colours.h"
 #include "paint/PaintBox.h"
 
-using vantrel::TVantrelForm;
+using vantrel::testing::RecordingGame;
 
 namespace {
 
@@ -21,9 +22,9 @@ constexpr int KingOfClubs = 25;
 constexpr int TenOfDiamonds = 35;
 constexpr int FiveOfSpades = 43;
 
-const QColor White = Colour(vantrel::White);
-const QColor Black = Colour(vantrel::Black);
-const QColor Red = Colour(vantrel::Red);
+const QColor White = vantrel::ColourOf(vantrel::White);
+const QColor Black = vantrel::ColourOf(vantrel::Black);
+const QColor Red = vantrel::ColourOf(vantrel::Red);
 
 }  // namespace
 
@@ -31,33 +32,33 @@ class CardPaintingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
-    TVantrelForm& form() { return table->form(); }
+    std::unique_ptr<TableFixture> table_;
+    RecordingGame& Game() { return table_->Game(); }
 
     // A table of felt with nothing on it.
-    void emptyTable(bool large)
+    void EmptyTable(bool large)
     {
-        table->useLargeCards(large);
-        table->clearBoard();
-        form().Placing = vantrel::False;
-        form().Board(1, 1) = vantrel::Nothing;
-        form().paintBox->Invalidate();
-        form().paintBox->PaintPendingRequest();
-        form().paintBox->canvas().SetBrushColour(table->felt());
-        form().paintBox->canvas().FillRect(0, 0, 2000, 2000);
+        table_->UseLargeCards(large);
+        table_->ClearBoard();
+        Game().Placing = vantrel::False;
+        Game().Board(1, 1) = vantrel::Nothing;
+        table_->Box().Invalidate();
+        table_->Box().PaintPendingRequest();
+        table_->Box().canvas().SetBrushColour(table_->Felt());
+        table_->Box().canvas().FillRect(0, 0, 2000, 2000);
     }
 
-    void verifyPipRow(int x0, int y, const QImage& pip, std::initializer_list<int> offsets)
+    void VerifyPipRow(int x0, int y, const QImage& pip, std::initializer_list<int> offsets)
     {
         for (const int dx : offsets) {
-            QVERIFY2(ShowsPicture(table->surface(), x0 + dx, y, pip),
+            QVERIFY2(ShowsPicture(table_->Surface(), x0 + dx, y, pip),
                      qPrintable(QStringLiteral("pip at x0 + %1").arg(dx)));
         }
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<TableFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void cardRectanglesStandAtTheCellOrigins_data()
     {
@@ -70,33 +71,33 @@ private slots:
     {
         QFETCH(bool, large);
         QFETCH(QList<int>, xs);
-        emptyTable(large);
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
+        EmptyTable(large);
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
         const QList<int> ys{10, 60, 110, 160, 210};
         for (int column = 1; column <= 6; ++column) {
             const int row = column % 2 == 0 ? 1 : 5;
-            form().DrawCell(KingOfClubs, column, row);
+            table_->Painter().DrawCell(KingOfClubs, column, row);
             const int x0 = xs[column - 1];
             const int y0 = ys[row - 1];
-            QCOMPARE(table->pixel(x0, y0), Black);
-            QCOMPARE(table->pixel(x0 + w - 1, y0 + h - 1), Black);
-            QCOMPARE(table->pixel(x0 - 1, y0 + 1), table->felt());
-            QCOMPARE(table->pixel(x0 + w, y0 + 1), table->felt());
-            QCOMPARE(table->pixel(x0 + 1, y0 + h), table->felt());
-            QCOMPARE(table->pixel(x0 + 1, y0 - 1), table->felt());
-            QCOMPARE(table->pixel(x0 + 1, y0 + h / 2), White);
+            QCOMPARE(table_->Pixel(x0, y0), Black);
+            QCOMPARE(table_->Pixel(x0 + w - 1, y0 + h - 1), Black);
+            QCOMPARE(table_->Pixel(x0 - 1, y0 + 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + w, y0 + 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 + h), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 - 1), table_->Felt());
+            QCOMPARE(table_->Pixel(x0 + 1, y0 + h / 2), White);
         }
     }
 
     void aceOfHeartsHasCornersAndOneCentredPip()
     {
-        emptyTable(false);
-        form().DrawCell(AceOfHearts, 2, 1);
-        const QImage& s = table->surface();
+        EmptyTable(false);
+        table_->Painter().DrawCell(AceOfHearts, 2, 1);
+        const QImage& s = table_->Surface();
         const int x0 = 91;
         const int y0 = 10;
-        const vantrel::Pictures& p = form().pictures;
+        const vantrel::Pictures& p = table_->Pictures();
         QVERIFY(ShowsPicture(s, x0 + 31, y0 + 36, p.HPip));
         QVERIFY(ShowsPicture(s, x0 + 71 - 23, y0 + 2, p.HBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, y0 + 82 - 23 - 2, p.HBmp));
@@ -108,67 +109,67 @@ private slots:
 
     void clubsTakeTheirWiderPictureAndBlackText()
     {
-        emptyTable(false);
-        form().DrawCell(TwoOfClubs, 3, 1);
-        const QImage& s = table->surface();
+        EmptyTable(false);
+        table_->Painter().DrawCell(TwoOfClubs, 3, 1);
+        const QImage& s = table_->Surface();
         const int x0 = 172;
-        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, form().pictures.CBmp));
-        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, form().pictures.CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 71 - 25, 12, table_->Pictures().CBmp));
+        QVERIFY(ShowsPicture(s, x0 + 2, 10 + 57, table_->Pictures().CBmp));
         QVERIFY(ShowsPicture(s, x0 + 2, 11, TextImage(QStringLiteral("2"), 12, Black, White)));
         // Two pips in one row, centred: (71 - 18 - 3) / 2 = 25.
-        verifyPipRow(x0, 10 + 36, form().pictures.CPip, {25, 37});
+        VerifyPipRow(x0, 10 + 36, table_->Pictures().CPip, {25, 37});
         QVERIFY(AllOf(s, QRect(x0 + 1, 10 + 26, 69, 10), White));
     }
 
     void fiveAndTenPipsFollowTheWorkedPositions()
     {
-        emptyTable(false);
-        const vantrel::Pictures& p = form().pictures;
-        form().DrawCell(FiveOfSpades, 2, 1);
-        verifyPipRow(91, 10 + 36, p.SPip, {7, 19, 31, 43, 55});
-        form().DrawCell(TenOfDiamonds, 3, 1);
-        verifyPipRow(172, 10 + 27, p.DPip, {7, 19, 31, 43, 55});
-        verifyPipRow(172, 10 + 45, p.DPip, {7, 19, 31, 43, 55});
+        EmptyTable(false);
+        const vantrel::Pictures& p = table_->Pictures();
+        table_->Painter().DrawCell(FiveOfSpades, 2, 1);
+        VerifyPipRow(91, 10 + 36, p.SPip, {7, 19, 31, 43, 55});
+        table_->Painter().DrawCell(TenOfDiamonds, 3, 1);
+        VerifyPipRow(172, 10 + 27, p.DPip, {7, 19, 31, 43, 55});
+        VerifyPipRow(172, 10 + 45, p.DPip, {7, 19, 31, 43, 55});
         // The white band one pip high between the rows.
-        QVERIFY(AllOf(table->surface(), QRect(172 + 1, 10 + 36, 69, 9), White));
-        form().DrawCell(TenOfClubs, 4, 1);
-        verifyPipRow(253, 10 + 26, p.CPip, {7, 19, 31, 43, 55});
-        verifyPipRow(253, 10 + 46, p.CPip, {7, 19, 31, 43, 55});
+        QVERIFY(AllOf(table_->Surface(), QRect(172 + 1, 10 + 36, 69, 9), White));
+        table_->Painter().DrawCell(TenOfClubs, 4, 1);
+        VerifyPipRow(253, 10 + 26, p.CPip, {7, 19, 31, 43, 55});
+        VerifyPipRow(253, 10 + 46, p.CPip, {7, 19, 31, 43, 55});
     }
 
     void largeCardsCentreTheirPipsFurtherIn()
     {
-        emptyTable(true);
-        const vantrel::Pictures& p = form().pictures;
-        form().DrawCell(FiveOfHearts, 2, 1);
-        verifyPipRow(102, 10 + 49, p.HPip, {12, 24, 36, 48, 60});
-        form().DrawCell(TenOfClubs, 3, 1);
-        verifyPipRow(194, 10 + 49 - 10, p.CPip, {12, 24, 36, 48, 60});
-        verifyPipRow(194, 10 + 49 + 10, p.CPip, {12, 24, 36, 48, 60});
-        QVERIFY(ShowsPicture(table->surface(), 194 + 82 - 25, 12, p.CBmp));
-        QVERIFY(ShowsPicture(table->surface(), 194 + 2, 10 + 108 - 25, p.CBmp));
+        EmptyTable(true);
+        const vantrel::Pictures& p = table_->Pictures();
+        table_->Painter().DrawCell(FiveOfHearts, 2, 1);
+        VerifyPipRow(102, 10 + 49, p.HPip, {12, 24, 36, 48, 60});
+        table_->Painter().DrawCell(TenOfClubs, 3, 1);
+        VerifyPipRow(194, 10 + 49 - 10, p.CPip, {12, 24, 36, 48, 60});
+        VerifyPipRow(194, 10 + 49 + 10, p.CPip, {12, 24, 36, 48, 60});
+        QVERIFY(ShowsPicture(table_->Surface(), 194 + 82 - 25, 12, p.CBmp));
+        QVERIFY(ShowsPicture(table_->Surface(), 194 + 2, 10 + 108 - 25, p.CBmp));
     }
 
     void tenEndsTwoPixelsInsideTheCorner()
     {
-        emptyTable(false);
-        form().DrawCell(TenOfDiamonds, 2, 2);
+        EmptyTable(false);
+        table_->Painter().DrawCell(TenOfDiamonds, 2, 2);
         const QImage ten = TextImage(QStringLiteral("10"), 12, Red, White);
         const int right = 91 + 71 - 2;
         const int bottom = 60 + 82 - 2;
-        QVERIFY(ShowsPicture(table->surface(), 91 + 2, 61, ten));
-        QVERIFY(ShowsPicture(table->surface(), right - ten.width(), bottom - ten.height(), ten));
+        QVERIFY(ShowsPicture(table_->Surface(), 91 + 2, 61, ten));
+        QVERIFY(ShowsPicture(table_->Surface(), right - ten.width(), bottom - ten.height(), ten));
     }
 
     void courtCardsHaveNoPips()
     {
-        emptyTable(false);
+        EmptyTable(false);
         const int codes[] = {QueenOfHearts, KingOfHearts, KingOfClubs};
         for (int column = 2; column <= 4; ++column) {
-            form().DrawCell(codes[column - 2], column, 1);
+            table_->Painter().DrawCell(codes[column - 2], column, 1);
             const int x0 = 91 + (column - 2) * 81;
             // Between the top-right and bottom-left pictures the face is blank.
-            QVERIFY(AllOf(table->surface(), QRect(x0 + 1, 10 + 26, 69, 82 - 52), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(x0 + 1, 10 + 26, 69, 82 - 52), White));
         }
     }
 
@@ -181,58 +182,58 @@ private slots:
     void backsStandOnePixelInFromTheOrigin()
     {
         QFETCH(bool, large);
-        emptyTable(large);
-        form().DrawCell(vantrel::FaceDown, 6, 2);
+        EmptyTable(large);
+        table_->Painter().DrawCell(vantrel::FaceDown, 6, 2);
         const int x0 = large ? 470 : 415;
-        QVERIFY(ShowsPicture(table->surface(), x0 + 1, 61, *form().CardBack));
-        QCOMPARE(table->pixel(x0, 61), table->felt());
-        QCOMPARE(table->pixel(x0 + 1, 60), table->felt());
+        QVERIFY(ShowsPicture(table_->Surface(), x0 + 1, 61, table_->CardBack()));
+        QCOMPARE(table_->Pixel(x0, 61), table_->Felt());
+        QCOMPARE(table_->Pixel(x0 + 1, 60), table_->Felt());
     }
 
     void eraseLeavesNoStrayLineOfABack_data() { backsStandOnePixelInFromTheOrigin_data(); }
     void eraseLeavesNoStrayLineOfABack()
     {
         QFETCH(bool, large);
-        emptyTable(large);
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
-        form().DrawCell(vantrel::FaceDown, 3, 3);
-        form().DrawCell(vantrel::EraseCell, 3, 3);
+        EmptyTable(large);
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
+        table_->Painter().DrawCell(vantrel::FaceDown, 3, 3);
+        table_->Painter().DrawCell(vantrel::EraseCell, 3, 3);
         const int x0 = 2 * (w + 10) + 10;
-        QVERIFY(AllOf(table->surface(), QRect(x0 - 2, 108, w + 5, h + 5), table->felt()));
+        QVERIFY(AllOf(table_->Surface(), QRect(x0 - 2, 108, w + 5, h + 5), table_->Felt()));
     }
 
     void faceDownOnTheDeckCellAndUnknownCodesDrawNothing()
     {
-        emptyTable(false);
-        form().DrawCell(KingOfClubs, 2, 2);
-        const QImage before = table->surface().copy();
-        form().DrawCell(vantrel::FaceDown, 1, 1);
+        EmptyTable(false);
+        table_->Painter().DrawCell(KingOfClubs, 2, 2);
+        const QImage before = table_->Surface().copy();
+        table_->Painter().DrawCell(vantrel::FaceDown, 1, 1);
         for (const int code : {99, 55, 76, 78, 89, 91, 100, -1, -77}) {
             for (int column = 1; column <= 6; ++column) {
-                form().DrawCell(code, column, 2);
+                table_->Painter().DrawCell(code, column, 2);
             }
         }
-        QCOMPARE(table->surface(), before);
+        QCOMPARE(table_->Surface(), before);
     }
 
     void openSlotsAndErasedCellsFollowTheColourScheme()
     {
         for (const bool alt : {false, true}) {
-            table->useAltColors(alt);
-            emptyTable(false);
-            const QColor ground = Colour(alt ? vantrel::Grey : vantrel::Green);
-            QCOMPARE(table->felt(), ground);
-            form().paintBox->canvas().SetBrushColour(Black);
-            form().paintBox->canvas().FillRect(0, 0, 600, 400);
-            form().DrawCell(vantrel::OpenSlot, 2, 1);
-            QVERIFY(AllOf(table->surface(), QRect(91, 10, 71, 1), White));
-            QVERIFY(AllOf(table->surface(), QRect(91, 10 + 81, 71, 1), White));
-            QVERIFY(AllOf(table->surface(), QRect(92, 11, 69, 80), ground));
-            QCOMPARE(table->pixel(91 + 71, 50), Black);
-            form().DrawCell(vantrel::EraseCell, 4, 1);
-            QVERIFY(AllOf(table->surface(), QRect(253, 10, 72, 83), ground));
-            QCOMPARE(table->pixel(253 + 72, 50), Black);
+            table_->UseAltColors(alt);
+            EmptyTable(false);
+            const QColor ground = vantrel::ColourOf(alt ? vantrel::Grey : vantrel::Green);
+            QCOMPARE(table_->Felt(), ground);
+            table_->Box().canvas().SetBrushColour(Black);
+            table_->Box().canvas().FillRect(0, 0, 600, 400);
+            table_->Painter().DrawCell(vantrel::OpenSlot, 2, 1);
+            QVERIFY(AllOf(table_->Surface(), QRect(91, 10, 71, 1), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(91, 10 + 81, 71, 1), White));
+            QVERIFY(AllOf(table_->Surface(), QRect(92, 11, 69, 80), ground));
+            QCOMPARE(table_->Pixel(91 + 71, 50), Black);
+            table_->Painter().DrawCell(vantrel::EraseCell, 4, 1);
+            QVERIFY(AllOf(table_->Surface(), QRect(253, 10, 72, 83), ground));
+            QCOMPARE(table_->Pixel(253 + 72, 50), Black);
         }
     }
 
@@ -248,24 +249,24 @@ private slots:
     {
         QFETCH(int, round);
         QFETCH(QString, lastWord);
-        emptyTable(false);
-        form().DrawDeckPile();
-        form().RoundNo = round;
-        form().DrawCell(vantrel::NextPrompt, 1, 1);
-        const QImage& s = table->surface();
-        const QColor yellow = Colour(vantrel::Yellow);
+        EmptyTable(false);
+        table_->Painter().DrawDeckPile();
+        Game().RoundNo = round;
+        table_->Painter().DrawCell(vantrel::NextPrompt, 1, 1);
+        const QImage& s = table_->Surface();
+        const QColor yellow = vantrel::ColourOf(vantrel::Yellow);
         // From (9, 9) to (85, 96), right and bottom excluded, framed in black.
         QVERIFY(AllOf(s, QRect(9, 9, 76, 1), Black));
         QVERIFY(AllOf(s, QRect(9, 95, 76, 1), Black));
         QVERIFY(AllOf(s, QRect(84, 9, 1, 87), Black));
-        QVERIFY(AllOf(s, QRect(85, 9, 1, 90), table->felt()));
+        QVERIFY(AllOf(s, QRect(85, 9, 1, 90), table_->Felt()));
         QVERIFY(AllOf(s, QRect(10, 90, 74, 5), yellow));
         QVERIFY(ShowsPicture(s, 18, 10, TextImage(QStringLiteral("Click"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 30, TextImage(QStringLiteral("for"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 50, TextImage(QStringLiteral("next"), 10, Black, yellow)));
         QVERIFY(ShowsPicture(s, 18, 70, TextImage(lastWord, 10, Black, yellow)));
         // The prompt leaves the font size at 10 for a banner that follows.
-        QCOMPARE(form().paintBox->canvas().FontSize(), 10);
+        QCOMPARE(table_->Box().canvas().FontSize(), 10);
     }
 };
 

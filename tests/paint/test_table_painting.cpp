@@ -5,16 +5,17 @@
 
 #include "TableFixture.h"
 #include "paint/Canvas.h"
+#include "paint/Colours.h"
 #include "paint/PaintBox.h"
 
-using vantrel::TVantrelForm;
+using vantrel::testing::RecordingGame;
 
 namespace {
 
-const QColor White = Colour(vantrel::White);
-const QColor Black = Colour(vantrel::Black);
-const QColor Red = Colour(vantrel::Red);
-const QColor Yellow = Colour(vantrel::Yellow);
+const QColor White = vantrel::ColourOf(vantrel::White);
+const QColor Black = vantrel::ColourOf(vantrel::Black);
+const QColor Red = vantrel::ColourOf(vantrel::Red);
+const QColor Yellow = vantrel::ColourOf(vantrel::Yellow);
 
 }  // namespace
 
@@ -22,54 +23,54 @@ class TablePaintingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
-    TVantrelForm& form() { return table->form(); }
-    const QImage& surface() { return table->surface(); }
+    std::unique_ptr<TableFixture> table_;
+    RecordingGame& Game() { return table_->Game(); }
+    const QImage& Surface() { return table_->Surface(); }
 
     // Between rounds, nothing on the board and no score yet.
-    void tableBetweenRounds(bool large)
+    void TableBetweenRounds(bool large)
     {
-        table->useLargeCards(large);
-        table->clearBoard();
-        form().Placing = vantrel::False;
-        form().HighScoreView = vantrel::False;
-        form().Board(1, 1) = vantrel::FaceDown;
+        table_->UseLargeCards(large);
+        table_->ClearBoard();
+        Game().Placing = vantrel::False;
+        Game().HighScoreView = vantrel::False;
+        Game().Board(1, 1) = vantrel::FaceDown;
     }
 
-    bool showsText(int x, int y, const QString& text, int points, const QColor& ink,
+    bool ShowsText(int x, int y, const QString& text, int points, const QColor& ink,
                    const QColor& background)
     {
-        return ShowsPicture(surface(), x, y, TextImage(text, points, ink, background));
+        return ShowsPicture(Surface(), x, y, TextImage(text, points, ink, background));
     }
 
-    void widenSurface(int width)
+    void WidenSurface(int width)
     {
-        form().resize(width, form().height());
+        table_->Box().resize(width, table_->Box().height());
         QCoreApplication::processEvents();
-        QVERIFY(form().paintBox->width() >= width - 10);
+        QVERIFY(table_->Box().width() >= width - 10);
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<TableFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void startUpShowsPilePanelBoxAndZeros()
     {
         // The state right after start-up, as the window's own first paint shows it.
-        QCOMPARE(form().Placing, vantrel::False);
-        QCOMPARE(form().Board(1, 1), int(vantrel::FaceDown));
-        table->repaint();
-        const QImage& back = *form().CardBack;
-        QVERIFY(ShowsPicture(surface(), 13, 13, back));
-        QCOMPARE(table->pixel(9, 9), back.pixelColor(0, 0));
-        QCOMPARE(table->pixel(11, 11), back.pixelColor(0, 0));
-        QCOMPARE(table->pixel(8, 8), table->felt());
-        QVERIFY(showsText(12, 135, QStringLiteral("Play..."), 10, Black, table->felt()));
+        QCOMPARE(Game().Placing, vantrel::False);
+        QCOMPARE(Game().Board(1, 1), int(vantrel::FaceDown));
+        table_->Repaint();
+        const QImage& back = table_->CardBack();
+        QVERIFY(ShowsPicture(Surface(), 13, 13, back));
+        QCOMPARE(table_->Pixel(9, 9), back.pixelColor(0, 0));
+        QCOMPARE(table_->Pixel(11, 11), back.pixelColor(0, 0));
+        QCOMPARE(table_->Pixel(8, 8), table_->Felt());
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table_->Felt()));
         for (int i = 1; i <= 5; ++i) {
-            QVERIFY(showsText(71 + 65 + 50 * i, 82 + 230, QStringLiteral("0"), 10, Black, Yellow));
+            QVERIFY(ShowsText(71 + 65 + 50 * i, 82 + 230, QStringLiteral("0"), 10, Black, Yellow));
         }
         // No hand scores between the cards and the panel box.
-        QVERIFY(AllOf(surface(), QRect(0, 243, 500, 282 - 243), table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(0, 243, 500, 282 - 243), table_->Felt()));
     }
 
     void panelBoxIsRoundedAndEndsInsideItsRectangle_data()
@@ -87,23 +88,23 @@ private slots:
         QFETCH(bool, large);
         QFETCH(bool, alt);
         QFETCH(QRect, box);
-        table->useAltColors(alt);
-        tableBetweenRounds(large);
-        table->repaint();
-        const QColor panel = Colour(alt ? vantrel::White : vantrel::Yellow);
-        QCOMPARE(table->panel(), panel);
+        table_->UseAltColors(alt);
+        TableBetweenRounds(large);
+        table_->Repaint();
+        const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
+        QCOMPARE(table_->Panel(), panel);
         const int middleY = box.top() + 34;
-        QCOMPARE(table->pixel(box.center().x(), box.top()), Black);
-        QCOMPARE(table->pixel(box.center().x(), box.bottom()), Black);
-        QCOMPARE(table->pixel(box.left(), middleY), Black);
-        QCOMPARE(table->pixel(box.right(), middleY), Black);
-        QCOMPARE(table->pixel(box.right() + 1, middleY), table->felt());
-        QCOMPARE(table->pixel(box.center().x(), box.bottom() + 1), table->felt());
-        QCOMPARE(table->pixel(box.left() + 2, middleY), panel);
-        QCOMPARE(table->pixel(box.left(), box.top()), table->felt());
-        QCOMPARE(table->pixel(box.right(), box.top()), table->felt());
-        QCOMPARE(table->pixel(box.left(), box.bottom()), table->felt());
-        QCOMPARE(table->pixel(box.right(), box.bottom()), table->felt());
+        QCOMPARE(table_->Pixel(box.center().x(), box.top()), Black);
+        QCOMPARE(table_->Pixel(box.center().x(), box.bottom()), Black);
+        QCOMPARE(table_->Pixel(box.left(), middleY), Black);
+        QCOMPARE(table_->Pixel(box.right(), middleY), Black);
+        QCOMPARE(table_->Pixel(box.right() + 1, middleY), table_->Felt());
+        QCOMPARE(table_->Pixel(box.center().x(), box.bottom() + 1), table_->Felt());
+        QCOMPARE(table_->Pixel(box.left() + 2, middleY), panel);
+        QCOMPARE(table_->Pixel(box.left(), box.top()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.right(), box.top()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.left(), box.bottom()), table_->Felt());
+        QCOMPARE(table_->Pixel(box.right(), box.bottom()), table_->Felt());
     }
 
     void panelWritesEveryRoundAndTheTotal_data()
@@ -114,26 +115,26 @@ private slots:
     {
         QFETCH(bool, large);
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(large);
+        table_->UseAltColors(alt);
+        TableBetweenRounds(large);
         const int scores[] = {12, 0, -3, 29, 7};
         for (int i = 1; i <= 5; ++i) {
-            form().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
+            Game().ScoreTable(i, vantrel::RoundScoreColumn) = scores[i - 1];
         }
-        form().GameTotal() = 45;
-        table->repaint();
-        const int w = form().CardWidth;
-        const int h = form().CardHeight;
-        const QColor panel = table->panel();
-        QVERIFY(showsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
-        QVERIFY(showsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
+        Game().GameTotal() = 45;
+        table_->Repaint();
+        const int w = table_->CardWidth();
+        const int h = table_->CardHeight();
+        const QColor panel = table_->Panel();
+        QVERIFY(ShowsText(w + 15, h + 210, QStringLiteral("Round"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 15, h + 230, QStringLiteral("Score"), 10, Black, panel));
         for (int i = 1; i <= 5; ++i) {
             const int x = w + 65 + 50 * i;
-            QVERIFY(showsText(x, h + 210, QString::number(i), 10, Black, panel));
-            QVERIFY(showsText(x, h + 230, QString::number(scores[i - 1]), 10, Black, panel));
+            QVERIFY(ShowsText(x, h + 210, QString::number(i), 10, Black, panel));
+            QVERIFY(ShowsText(x, h + 230, QString::number(scores[i - 1]), 10, Black, panel));
         }
-        QVERIFY(showsText(w + 365, h + 210, QStringLiteral("Total"), 10, Black, panel));
-        QVERIFY(showsText(w + 365, h + 230, QStringLiteral("45"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 365, h + 210, QStringLiteral("Total"), 10, Black, panel));
+        QVERIFY(ShowsText(w + 365, h + 230, QStringLiteral("45"), 10, Black, panel));
     }
 
     void handScoresShowBelowTheirColumns_data()
@@ -145,46 +146,46 @@ private slots:
     void handScoresShowBelowTheirColumns()
     {
         QFETCH(bool, large);
-        tableBetweenRounds(large);
-        form().Board(1, 1) = vantrel::NextPrompt;
+        TableBetweenRounds(large);
+        Game().Board(1, 1) = vantrel::NextPrompt;
         const int shown[] = {2, 255, 0, 14, 300, -1};
         for (int c = 1; c <= 6; ++c) {
-            form().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
+            Game().ScoreTable(c, vantrel::ShownScoreColumn) = shown[c - 1];
         }
-        table->repaint();
-        const int w = form().CardWidth;
-        const int y = form().CardHeight + 170;
+        table_->Repaint();
+        const int w = table_->CardWidth();
+        const int y = table_->CardHeight() + 170;
         const auto x = [w](int column) { return (column - 1) * (w + 10) + 40; };
-        QVERIFY(showsText(x(1), y, QStringLiteral("2"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(3), y, QStringLiteral("0"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(4), y, QStringLiteral("14"), 10, Black, table->felt()));
-        QVERIFY(showsText(x(6), y, QStringLiteral("-1"), 10, Black, table->felt()));
+        QVERIFY(ShowsText(x(1), y, QStringLiteral("2"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(3), y, QStringLiteral("0"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(4), y, QStringLiteral("14"), 10, Black, table_->Felt()));
+        QVERIFY(ShowsText(x(6), y, QStringLiteral("-1"), 10, Black, table_->Felt()));
         // 255 and above show nothing.
-        QVERIFY(AllOf(surface(), QRect(x(2) - 5, y, 40, 16), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(x(5) - 5, y, 40, 16), table->felt()));
-        QVERIFY(showsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(2) - 5, y, 40, 16), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(x(5) - 5, y, 40, 16), table_->Felt()));
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table_->Felt()));
     }
 
     void placingPaintsTheEmptyTableBeneathTheCells()
     {
-        tableBetweenRounds(false);
-        form().Placing = vantrel::True;
+        TableBetweenRounds(false);
+        Game().Placing = vantrel::True;
         for (int r = 1; r <= 4; ++r) {
-            form().Board(6, r) = vantrel::FaceDown;
+            Game().Board(6, r) = vantrel::FaceDown;
         }
-        form().Board(3, 1) = vantrel::OpenSlot;
-        table->repaint();
-        const QImage& back = *form().CardBack;
+        Game().Board(3, 1) = vantrel::OpenSlot;
+        table_->Repaint();
+        const QImage& back = table_->CardBack();
         // The empty table's crib backs stand at the cell origins; the cells' backs,
         // drawn later, one pixel further in. The first row keeps its corner pixel.
-        QCOMPARE(table->pixel(415, 10), back.pixelColor(0, 0));
-        QVERIFY(ShowsPicture(surface(), 416, 161, back));
+        QCOMPARE(table_->Pixel(415, 10), back.pixelColor(0, 0));
+        QVERIFY(ShowsPicture(Surface(), 416, 161, back));
         // A hand slot frame under a cell that holds nothing stays visible.
-        QVERIFY(AllOf(surface(), QRect(91, 10, 71, 1), White));
-        QVERIFY(AllOf(surface(), QRect(91, 91, 71, 1), White));
-        QVERIFY(AllOf(surface(), QRect(92, 11, 69, 80), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(173, 11, 69, 80), table->felt()));
-        QVERIFY(ShowsPicture(surface(), 13, 13, back));
+        QVERIFY(AllOf(Surface(), QRect(91, 10, 71, 1), White));
+        QVERIFY(AllOf(Surface(), QRect(91, 91, 71, 1), White));
+        QVERIFY(AllOf(Surface(), QRect(92, 11, 69, 80), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(173, 11, 69, 80), table_->Felt()));
+        QVERIFY(ShowsPicture(Surface(), 13, 13, back));
     }
 
     void topFiveIsYellowInBothSchemes_data()
@@ -196,51 +197,46 @@ private slots:
     void topFiveIsYellowInBothSchemes()
     {
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(false);
-        form().Record.SetTopName(1, std::string("Zo\xEB"));
-        form().Record.SetTopScore(1, 215);
-        form().Record.SetTopName(5, std::string("Ann"));
-        form().Record.SetTopScore(5, -4);
-        form().DrawHighScores();
-        QCOMPARE(form().HighScoreView, vantrel::True);
-        QCOMPARE(table->pixel(64, 170), Yellow);
-        QCOMPARE(table->pixel(60, 170), Black);
-        QCOMPARE(table->pixel(459, 170), Black);
-        QCOMPARE(table->pixel(260, 333), Black);
+        table_->UseAltColors(alt);
+        TableBetweenRounds(false);
+        table_->top[0] = {QString::fromLatin1("Zo\xEB"), 215};
+        table_->top[4] = {QStringLiteral("Ann"), -4};
+        table_->Painter().DrawHighScores(table_->top);
+        QCOMPARE(table_->Pixel(64, 170), Yellow);
+        QCOMPARE(table_->Pixel(60, 170), Black);
+        QCOMPARE(table_->Pixel(459, 170), Black);
+        QCOMPARE(table_->Pixel(260, 333), Black);
         QVERIFY(
-            showsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
-        QVERIFY(showsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
-        QVERIFY(showsText(360, 60, QStringLiteral("215"), 16, Black, Yellow));
-        QVERIFY(showsText(120, 180, QStringLiteral("Ann"), 16, Black, Yellow));
-        QVERIFY(showsText(360, 180, QStringLiteral("-4"), 16, Black, Yellow));
-        QVERIFY(showsText(120, 300, QStringLiteral("Click left button to resume..."), 16, Black,
+            ShowsText(120, 30, QStringLiteral("...The Vantrel Top 5 List..."), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 60, QString::fromLatin1("Zo\xEB"), 16, Black, Yellow));
+        QVERIFY(ShowsText(360, 60, QStringLiteral("215"), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 180, QStringLiteral("Ann"), 16, Black, Yellow));
+        QVERIFY(ShowsText(360, 180, QStringLiteral("-4"), 16, Black, Yellow));
+        QVERIFY(ShowsText(120, 300, QStringLiteral("Click left button to resume..."), 16, Black,
                           Yellow));
     }
 
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
     {
-        tableBetweenRounds(false);
-        form().Board(1, 1) = vantrel::NextPrompt;
-        form().Board(6, 1) = 25;
-        form().HighScoreView = vantrel::True;
-        table->repaint();
-        QCOMPARE(table->pixel(30, 90), Yellow);          // the prompt, left of the box
-        QCOMPARE(table->pixel(470, 50), table->felt());  // no card in the crib column
-        QCOMPARE(table->pixel(64, 170), Yellow);
+        TableBetweenRounds(false);
+        Game().Board(1, 1) = vantrel::NextPrompt;
+        Game().Board(6, 1) = 25;
+        Game().HighScoreView = vantrel::True;
+        table_->Repaint();
+        QCOMPARE(table_->Pixel(30, 90), Yellow);           // the prompt, left of the box
+        QCOMPARE(table_->Pixel(470, 50), table_->Felt());  // no card in the crib column
+        QCOMPARE(table_->Pixel(64, 170), Yellow);
     }
 
     void winBannerNeedsOneHundredEighty()
     {
-        tableBetweenRounds(false);
-        form().GameTotal() = 179;
-        table->repaint();
-        QCOMPARE(form().FinalTotal, 179);
-        QVERIFY(AllOf(surface(), QRect(0, 200, 8, 24), table->felt()));
-        form().GameTotal() = 180;
-        table->repaint();
-        QCOMPARE(form().FinalTotal, 180);
-        QVERIFY(AllOf(surface(), QRect(0, 200, 4, 24), table->panel()));
+        TableBetweenRounds(false);
+        Game().GameTotal() = 179;
+        table_->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 8, 24), table_->Felt()));
+        Game().GameTotal() = 180;
+        table_->Repaint();
+        QVERIFY(AllOf(Surface(), QRect(0, 200, 4, 24), table_->Panel()));
     }
 
     void winBannerTilesTheScreenWidth_data()
@@ -252,51 +248,51 @@ private slots:
     void winBannerTilesTheScreenWidth()
     {
         QFETCH(bool, alt);
-        table->useAltColors(alt);
-        tableBetweenRounds(false);
-        widenSurface(1100);
-        form().GameTotal() = 200;
-        table->repaint();
-        const QColor panel = Colour(alt ? vantrel::White : vantrel::Yellow);
+        table_->UseAltColors(alt);
+        TableBetweenRounds(false);
+        WidenSurface(1100);
+        Game().GameTotal() = 200;
+        table_->Repaint();
+        const QColor panel = vantrel::ColourOf(alt ? vantrel::White : vantrel::Yellow);
         const QImage win = TextImage(QStringLiteral("WIN"), 10, Red, panel);
         int tiles = 0;
         for (int x = 0; x < 1100; x += 48) {
-            if (table->pixel(x, 200) == panel) {
+            if (table_->Pixel(x, 200) == panel) {
                 ++tiles;
-                QVERIFY(ShowsPicture(surface(), x + 4, 204, win));
-                QCOMPARE(table->pixel(x + 47, 223), panel);
+                QVERIFY(ShowsPicture(Surface(), x + 4, 204, win));
+                QCOMPARE(table_->Pixel(x + 47, 223), panel);
             }
         }
         QCOMPARE(tiles, 22);
-        QVERIFY(AllOf(surface(), QRect(1056, 195, 40, 40), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(500, 199, 556, 1), table->felt()));
-        QVERIFY(AllOf(surface(), QRect(500, 224, 556, 1), table->felt()));
+        QVERIFY(AllOf(Surface(), QRect(1056, 195, 40, 40), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 199, 556, 1), table_->Felt()));
+        QVERIFY(AllOf(Surface(), QRect(500, 224, 556, 1), table_->Felt()));
     }
 
     void winAfterTheTopFiveIsWrittenInItsSize()
     {
-        tableBetweenRounds(false);
-        form().GameTotal() = 180;
-        form().HighScoreView = vantrel::True;
-        table->repaint();
+        TableBetweenRounds(false);
+        Game().GameTotal() = 180;
+        Game().HighScoreView = vantrel::True;
+        table_->Repaint();
         // 21 pixels of text in a 24-pixel tile from y 204: the last rows are cut off.
         const QImage win = TextImage(QStringLiteral("WIN"), 16, Red, Yellow);
-        QVERIFY(ShowsPicture(surface(), 4, 204, win.copy(0, 0, win.width(), 20)));
+        QVERIFY(ShowsPicture(Surface(), 4, 204, win.copy(0, 0, win.width(), 20)));
     }
 
     void cutLabelTurnsToPlayWithoutFullRepaint()
     {
-        tableBetweenRounds(false);
-        form().Board(1, 1) = vantrel::NextPrompt;
-        table->repaint();
-        QVERIFY(showsText(8, 135, QStringLiteral("The Cut"), 10, Black, table->felt()));
-        const int inkLeftOfPlay = CountOf(surface(), QRect(8, 135, 4, 16), Black);
+        TableBetweenRounds(false);
+        Game().Board(1, 1) = vantrel::NextPrompt;
+        table_->Repaint();
+        QVERIFY(ShowsText(8, 135, QStringLiteral("The Cut"), 10, Black, table_->Felt()));
+        const int inkLeftOfPlay = CountOf(Surface(), QRect(8, 135, 4, 16), Black);
         QVERIFY(inkLeftOfPlay > 0);
-        form().Board(1, 1) = vantrel::FaceDown;
-        form().DrawScorePanel();
-        QVERIFY(showsText(12, 135, QStringLiteral("Play..."), 10, Black, table->felt()));
+        Game().Board(1, 1) = vantrel::FaceDown;
+        table_->Painter().DrawScorePanel();
+        QVERIFY(ShowsText(12, 135, QStringLiteral("Play..."), 10, Black, table_->Felt()));
         // Columns 8..11 keep the start of the old label.
-        QCOMPARE(CountOf(surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);
+        QCOMPARE(CountOf(Surface(), QRect(8, 135, 4, 16), Black), inkLeftOfPlay);
     }
 };
 

@@ -1,9 +1,9 @@
 // The store file's text format: what we write, and what we accept from people and
 // from other tools.
 
+#include "AdversarialStoreFiles.h"
 #include "store/RegFile.h"
 #include "store/StoreFile.h"
-#include "tests/support/AdversarialStoreFiles.h"
 
 #include <QByteArray>
 #include <QString>

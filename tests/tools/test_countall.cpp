@@ -46,10 +46,9 @@ void AddLiterally(int lowest, ColumnKind kind, ScoreHistogram& histogram)
         for (int c = b + 1; c <= vantrel::CardsInDeck; ++c)
             for (int d = c + 1; d <= vantrel::CardsInDeck; ++d)
                 for (int cut = 1; cut <= vantrel::CardsInDeck; ++cut) {
-                    if (cut == lowest || cut == b || cut == c || cut == d)
-                        continue;
+                    if (cut == lowest || cut == b || cut == c || cut == d) continue;
                     ++histogram[static_cast<std::size_t>(
-                        vantrel::CountColumn({lowest, b, c, d}, cut, kind).total())];
+                        vantrel::CountColumn({lowest, b, c, d}, cut, kind).Total())];
                 }
 }
 
@@ -103,7 +102,8 @@ void TestCountAll::fastCountMatchesLiteralCount()
         AddLiterally(lowest, kind, literal);
         if (fast != literal)
             QFAIL(qPrintable(QStringLiteral("lowest card %1:\nfast\n%2\nliteral\n%3")
-                                 .arg(lowest).arg(Describe(fast), Describe(literal))));
+                                 .arg(lowest)
+                                 .arg(Describe(fast), Describe(literal))));
         for (std::size_t score = 0; score < literalSum.size(); ++score)
             literalSum[score] += literal[score];
     }
@@ -121,15 +121,13 @@ void TestCountAll::histogramShowsKnownFactsOfTheCount()
     QFETCH(ColumnKind, kind);
     // Three workers on two cores: the shares of the workers must still add up exactly.
     const ScoreHistogram histogram = vantrel::CountAllColumns(kind, 3);
-    QCOMPARE(std::accumulate(histogram.begin(), histogram.end(), std::int64_t{0}),
-             AllCombinations);
+    QCOMPARE(std::accumulate(histogram.begin(), histogram.end(), std::int64_t{0}), AllCombinations);
     // 29 is only 5, 5, 5 and the jack with the fourth five cut in the jack's suit.
     QCOMPARE(histogram[29], 4);
     // 28 is only the four fives with one of the 16 tens and face cards: that card cut
     // (16 ways) or one of the fives cut (4 * 16 ways), less the 4 ways that score 29.
     QCOMPARE(histogram[28], 76);
-    for (std::size_t impossible : {19U, 25U, 26U, 27U})
-        QCOMPARE(histogram[impossible], 0);
+    for (std::size_t impossible : {19U, 25U, 26U, 27U}) QCOMPARE(histogram[impossible], 0);
     // Every other score up to 24 occurs.
     for (std::size_t score = 0; score < histogram.size(); ++score)
         if (score != 19 && score < 25)
@@ -147,11 +145,11 @@ void TestCountAll::readsCardNames()
     QCOMPARE(vantrel::ParseCard("jS"), 49);
     QCOMPARE(vantrel::ParseCard("As"), 52);
     for (int code = 1; code <= vantrel::CardsInDeck; ++code) {
-        static const char* const ranks[] = {"", "A", "2", "3", "4", "5", "6", "7",
-                                            "8", "9", "10", "J", "Q", "K"};
+        static const char* const ranks[] = {"",  "A", "2", "3",  "4", "5", "6",
+                                            "7", "8", "9", "10", "J", "Q", "K"};
         static const char suits[] = "?HCDS";
-        const std::string name = std::string(ranks[vantrel::CardRank(code)])
-                                  + suits[vantrel::CardSuit(code)];
+        const std::string name =
+            std::string(ranks[vantrel::CardRank(code)]) + suits[vantrel::CardSuit(code)];
         QCOMPARE(vantrel::ParseCard(name), code);
     }
 }

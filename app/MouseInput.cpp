@@ -2,7 +2,7 @@
 // release over a hand places the current card, and any release takes the Top 5 list
 // away. Other buttons do nothing.
 #include "app/VantrelForm.h"
-#include "paint/CardGeometry.h"
+#include "paint/TableLayout.h"
 
 namespace vantrel {
 

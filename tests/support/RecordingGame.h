@@ -1,13 +1,17 @@
 #pragma once
 
-// A game without a window: every call the game makes to its window is written down
-// in order, so tests can check what is painted when, and the menu states.
+// The one fake of the game's window seam, used by every suite that needs a game
+// without a window: every call the game makes to its window is written down in
+// order, so tests can check what is painted when, and the menu states. The hooks only
+// record; the game sets its own state. Painting tests use it as the game they paint.
 #include <QString>
 #include <QStringList>
 
 #include "engine/VantrelGame.h"
 
-class RecordingGame : public vantrel::VantrelGame {
+namespace vantrel::testing {
+
+class RecordingGame : public VantrelGame {
 public:
     QStringList calls;
     bool undoEnabled = false;
@@ -16,14 +20,7 @@ public:
     int storedPlayRegGame = 1;
     int beeps = 0;
     int highScoreChecks = 0;
-    vantrel::RandomGenerator random{0};
-
-    QStringList Take()
-    {
-        QStringList taken = calls;
-        calls.clear();
-        return taken;
-    }
+    RandomGenerator random{0};
 
     int CallCount(const QString& prefix) const
     {
@@ -42,14 +39,10 @@ protected:
         calls << QStringLiteral("DrawCell(%1,%2,%3)").arg(cellCode).arg(column).arg(row);
     }
     void DrawScorePanel() override { calls << QStringLiteral("DrawScorePanel"); }
-    void PaintBoxPaint() override { calls << QStringLiteral("PaintBoxPaint"); }
-    void InvalidatePaintBox() override { calls << QStringLiteral("InvalidatePaintBox"); }
+    void DrawWinBanner() override { calls << QStringLiteral("DrawWinBanner"); }
+    void DrawHighScores() override { calls << QStringLiteral("DrawHighScores"); }
+    void RepaintTable() override { calls << QStringLiteral("RepaintTable"); }
     void InvalidateWindow() override { calls << QStringLiteral("InvalidateWindow"); }
-    void DrawWinBanner() override
-    {
-        FinalTotal = GameTotal();
-        calls << QStringLiteral("DrawWinBanner");
-    }
     void CheckHighScore() override
     {
         ++highScoreChecks;
@@ -62,15 +55,19 @@ protected:
     }
     void SetDefaultCursor() override { calls << QStringLiteral("SetDefaultCursor"); }
     void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
-    bool RegularRulesChecked() const override { return regularChecked; }
-    bool RelaxedRulesChecked() const override { return relaxedChecked; }
-    void SetRulesCheckMarks(bool regular, bool relaxed) override
+    bool RulesItemChecked(bool regular) const override
+    {
+        return regular ? regularChecked : relaxedChecked;
+    }
+    void CheckRulesItem(bool regular) override
     {
         regularChecked = regular;
-        relaxedChecked = relaxed;
+        relaxedChecked = !regular;
     }
     int StoredPlayRegGame() const override { return storedPlayRegGame; }
     void ApplyStoredOptions() override { calls << QStringLiteral("ApplyStoredOptions"); }
     void LoadRecord() override { calls << QStringLiteral("LoadRecord"); }
-    vantrel::RandomGenerator& Random() override { return random; }
+    RandomGenerator& Random() override { return random; }
 };
+
+}  // namespace vantrel::testing

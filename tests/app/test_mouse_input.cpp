@@ -6,8 +6,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
-#include "TableFixture.h"
-#include "paint/PaintBox.h"
+#include "FormFixture.h"
 
 using vantrel::TVantrelForm;
 
@@ -15,33 +14,33 @@ class MouseInputTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TableFixture> table;
-    TVantrelForm& form() { return table->form(); }
+    std::unique_ptr<FormFixture> table_;
+    TVantrelForm& Form() { return table_->Form(); }
 
-    void press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(form().paintBox, button, {}, QPoint(x, y));
+        QTest::mousePress(Form().paintBox, button, {}, QPoint(x, y));
     }
-    void release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
+    void Release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseRelease(form().paintBox, button, {}, QPoint(x, y));
+        QTest::mouseRelease(Form().paintBox, button, {}, QPoint(x, y));
     }
 
     // A new round under the relaxed rules: every hand open, nothing placed.
-    void startRelaxedRound(bool large)
+    void StartRelaxedRound(bool large)
     {
-        table->useLargeCards(large);
-        form().RegularRules = vantrel::False;
-        form().NewGame();
-        QCOMPARE(form().Placing, vantrel::True);
+        table_->UseLargeCards(large);
+        Form().RegularRules = vantrel::False;
+        Form().NewGame();
+        QCOMPARE(Form().Placing, vantrel::True);
     }
 
     // The hand whose first row has received a card, 0 when none has.
-    int placedColumn() const
+    int PlacedColumn() const
     {
         int found = 0;
         for (int c = vantrel::FirstHandColumn; c <= vantrel::LastHandColumn; ++c) {
-            if (table->form().Board(c, 1) <= vantrel::LastCardCode) {
+            if (table_->Form().Board(c, 1) <= vantrel::LastCardCode) {
                 found = found == 0 ? c : -1;
             }
         }
@@ -49,16 +48,16 @@ private:
     }
 
     // Before any game: nothing placed, no round.
-    void idleTable()
+    void IdleTable()
     {
-        form().Placing = vantrel::False;
-        form().HighScoreView = vantrel::False;
-        form().RoundNo = 0;
+        Form().Placing = vantrel::False;
+        Form().HighScoreView = vantrel::False;
+        Form().RoundNo = 0;
     }
 
 private slots:
-    void init() { table = std::make_unique<TableFixture>(); }
-    void cleanup() { table.reset(); }
+    void init() { table_ = std::make_unique<FormFixture>(); }
+    void cleanup() { table_.reset(); }
 
     void deckHotSpotExcludesAllFourBounds_data()
     {
@@ -84,40 +83,40 @@ private slots:
         QFETCH(bool, large);
         QFETCH(QPoint, at);
         QFETCH(bool, starts);
-        table->useLargeCards(large);
-        idleTable();
-        press(at.x(), at.y());
-        release(at.x(), at.y());
-        QCOMPARE(form().Placing != vantrel::False, starts);
-        QCOMPARE(form().RoundNo, starts ? 1 : 0);
+        table_->UseLargeCards(large);
+        IdleTable();
+        Press(at.x(), at.y());
+        Release(at.x(), at.y());
+        QCOMPARE(Form().Placing != vantrel::False, starts);
+        QCOMPARE(Form().RoundNo, starts ? 1 : 0);
     }
 
     void pressOnThePromptStartsTheNextRoundOrANewGame()
     {
-        idleTable();
-        form().RoundNo = 2;
-        press(40, 40);
-        release(40, 40);
-        QCOMPARE(form().RoundNo, 3);
-        QCOMPARE(form().Placing, vantrel::True);
-        idleTable();
-        form().RoundNo = 5;
-        form().GameTotal() = 150;
-        press(40, 40);
-        release(40, 40);
-        QCOMPARE(form().RoundNo, 1);
-        QCOMPARE(form().GameTotal(), 0);
+        IdleTable();
+        Form().RoundNo = 2;
+        Press(40, 40);
+        Release(40, 40);
+        QCOMPARE(Form().RoundNo, 3);
+        QCOMPARE(Form().Placing, vantrel::True);
+        IdleTable();
+        Form().RoundNo = 5;
+        Form().GameTotal() = 150;
+        Press(40, 40);
+        Release(40, 40);
+        QCOMPARE(Form().RoundNo, 1);
+        QCOMPARE(Form().GameTotal(), 0);
     }
 
     void pressWhilePlacingDoesNothing()
     {
-        startRelaxedRound(false);
-        const int current = form().CurrentCard();
-        press(40, 40);
-        release(40, 40);
-        QCOMPARE(form().RoundNo, 1);
-        QCOMPARE(form().CurrentCard(), current);
-        QCOMPARE(placedColumn(), 0);
+        StartRelaxedRound(false);
+        const int current = Form().CurrentCard();
+        Press(40, 40);
+        Release(40, 40);
+        QCOMPARE(Form().RoundNo, 1);
+        QCOMPARE(Form().CurrentCard(), current);
+        QCOMPARE(PlacedColumn(), 0);
     }
 
     void releaseBandsIncludeTheGapToTheRight_data()
@@ -142,85 +141,85 @@ private slots:
         QFETCH(bool, large);
         QFETCH(int, x);
         QFETCH(int, column);
-        startRelaxedRound(large);
-        const int current = form().CurrentCard();
+        StartRelaxedRound(large);
+        const int current = Form().CurrentCard();
         // Pressed off the deck, released far below the cards: Y is not looked at.
-        press(x, 300);
-        release(x, 300);
-        QCOMPARE(placedColumn(), column);
+        Press(x, 300);
+        Release(x, 300);
+        QCOMPARE(PlacedColumn(), column);
         if (column != 0) {
-            QCOMPARE(form().Board(column, 1), current);
+            QCOMPARE(Form().Board(column, 1), current);
         }
         // Neither the deck column nor the crib column beeps.
-        QCOMPARE(table->beeps(), 0);
+        QCOMPARE(table_->desktop.beeps, 0);
     }
 
     void releaseOutsideTheSurfaceStillArrives()
     {
-        startRelaxedRound(false);
-        press(120, 50);
-        release(120, -100);
-        QCOMPARE(placedColumn(), 2);
-        press(200, 50);
-        release(200, form().paintBox->height() + 200);
-        QCOMPARE(form().Board(3, 1) <= vantrel::LastCardCode, true);
+        StartRelaxedRound(false);
+        Press(120, 50);
+        Release(120, -100);
+        QCOMPARE(PlacedColumn(), 2);
+        Press(200, 50);
+        Release(200, Form().paintBox->height() + 200);
+        QCOMPARE(Form().Board(3, 1) <= vantrel::LastCardCode, true);
         // Outside every band, outside the surface: nothing.
-        const int placed = form().PlacedCount;
-        press(450, 50);
-        release(form().paintBox->width() + 50, -20);
-        QCOMPARE(form().PlacedCount, placed);
+        const int placed = Form().PlacedCount;
+        Press(450, 50);
+        Release(Form().paintBox->width() + 50, -20);
+        QCOMPARE(Form().PlacedCount, placed);
     }
 
     void otherButtonsDoNothing()
     {
-        idleTable();
+        IdleTable();
         for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-            press(40, 40, button);
-            release(40, 40, button);
-            QCOMPARE(form().Placing, vantrel::False);
-            QCOMPARE(form().RoundNo, 0);
+            Press(40, 40, button);
+            Release(40, 40, button);
+            QCOMPARE(Form().Placing, vantrel::False);
+            QCOMPARE(Form().RoundNo, 0);
         }
-        startRelaxedRound(false);
+        StartRelaxedRound(false);
         for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-            press(120, 50, button);
-            release(120, 50, button);
-            QCOMPARE(placedColumn(), 0);
+            Press(120, 50, button);
+            Release(120, 50, button);
+            QCOMPARE(PlacedColumn(), 0);
         }
     }
 
     void releaseTakesTheTopFiveAwayWithoutPlacing()
     {
-        startRelaxedRound(false);
-        form().DrawHighScores();
-        QCOMPARE(table->pixel(64, 170), Colour(vantrel::Yellow));
-        const int current = form().CurrentCard();
-        press(40, 40);  // on the deck: nothing while the list is shown
-        QCOMPARE(form().RoundNo, 1);
-        release(120, 50);
-        QCOMPARE(form().HighScoreView, vantrel::False);
-        QCOMPARE(placedColumn(), 0);
-        QCOMPARE(form().CurrentCard(), current);
+        StartRelaxedRound(false);
+        Form().MenuGameHighScoresItemClick();
+        QCOMPARE(table_->Pixel(64, 170), vantrel::ColourOf(vantrel::Yellow));
+        const int current = Form().CurrentCard();
+        Press(40, 40);  // on the deck: nothing while the list is shown
+        QCOMPARE(Form().RoundNo, 1);
+        Release(120, 50);
+        QCOMPARE(Form().HighScoreView, vantrel::False);
+        QCOMPARE(PlacedColumn(), 0);
+        QCOMPARE(Form().CurrentCard(), current);
         // The table is back where the list stood: the open slot of hand 2.
-        QCOMPARE(table->pixel(91, 50), Colour(vantrel::White));
-        QCOMPARE(table->pixel(100, 50), table->felt());
+        QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));
+        QCOMPARE(table_->Pixel(100, 50), table_->Felt());
         // The next click places as usual.
-        press(120, 50);
-        release(120, 50);
-        QCOMPARE(placedColumn(), 2);
+        Press(120, 50);
+        Release(120, 50);
+        QCOMPARE(PlacedColumn(), 2);
     }
 
     void aDoubleClickIsTwoPressesAndTwoReleases()
     {
         QList<QPoint> downs;
         QList<QPoint> ups;
-        form().paintBox->SetMouseHandlers(
+        Form().paintBox->SetMouseHandlers(
             [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                 downs.append({x, y});
             },
             [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                 ups.append({x, y});
             });
-        QTest::mouseDClick(form().paintBox, Qt::LeftButton, {}, QPoint(33, 44));
+        QTest::mouseDClick(Form().paintBox, Qt::LeftButton, {}, QPoint(33, 44));
         QCOMPARE(downs, (QList<QPoint>{{33, 44}, {33, 44}}));
         QCOMPARE(ups, (QList<QPoint>{{33, 44}, {33, 44}}));
     }

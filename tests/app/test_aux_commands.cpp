@@ -9,7 +9,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "AuxTestSupport.h"
+#include "FakeDesktop.h"
+#include "HelpDocumentInWorkingFolder.h"
+#include "ModalAnswerer.h"
+#include "PrivateStores.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
@@ -44,9 +47,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(folder_.isValid());
-        qputenv("VANTREL_MACHINE_STORE",
-                folder_.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
-        qputenv("VANTREL_USER_STORE", folder_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
+        vantrel::testing::UsePrivateStores(folder_);
     }
     void init() { desktop_ = std::make_unique<FakeDesktop>(); }
     void cleanup() { desktop_.reset(); }
@@ -102,7 +103,7 @@ private slots:
         QTest::qWait(1700);
         QVERIFY(startup);
         QVERIFY(startup->isVisible());
-        QCOMPARE(desktop_->errors, 0);
+        QVERIFY(desktop_->errors.isEmpty());
     }
 
     void theAboutWindowComesAnewEachTime()
