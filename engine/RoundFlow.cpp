@@ -106,11 +106,15 @@ void VantrelGame::MenuGameUndoItemClick()
     CurrentCard() = Deck[DeckPos - 1];
     const auto [column, row] = LastMove;
     Board(column, row) = row == 1 ? OpenSlot : EraseCell;
-    DrawCell(CurrentCard(), DeckColumn, CurrentCardRow);
-    DrawCell(Board(column, row), column, row);
-    if (row > 1) {
-        // The erase covered the lower part of the card above.
-        DrawCell(Board(column, row - 1), column, row - 1);
+    // The Top 5 list covers the table: the cells are painted when it closes, from the
+    // state, rather than through the list now.
+    if (HighScoreView == False) {
+        DrawCell(CurrentCard(), DeckColumn, CurrentCardRow);
+        DrawCell(Board(column, row), column, row);
+        if (row > 1) {
+            // The erase covered the lower part of the card above.
+            DrawCell(Board(column, row - 1), column, row - 1);
+        }
     }
     if (Board(column, row) == EraseCell) {
         Board(column, row) = Nothing;

@@ -187,6 +187,27 @@ private slots:
         }
     }
 
+    // Undo while the list covers the table takes the card back, but paints nothing
+    // through the list; the table shows the change once the list is gone.
+    void undoUnderTheTopFiveShowsWhenTheListCloses()
+    {
+        StartRelaxedRound(false);
+        const int card = Form().CurrentCard();
+        Press(120, 50);
+        Release(120, 50);
+        QCOMPARE(PlacedColumn(), 2);
+        Form().MenuGameHighScoresItemClick();
+        const QImage listShown = table_->Surface().copy();
+        Form().MenuGameUndoItem->trigger();
+        QCOMPARE(Form().CurrentCard(), card);
+        QCOMPARE(PlacedColumn(), 0);
+        QCOMPARE(table_->Surface(), listShown);
+        Press(300, 300);
+        Release(300, 300);                                                   // closes the list
+        QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));  // the open slot again
+        QCOMPARE(table_->Pixel(100, 50), table_->Felt());
+    }
+
     void releaseTakesTheTopFiveAwayWithoutPlacing()
     {
         StartRelaxedRound(false);

@@ -207,6 +207,21 @@ private slots:
         QCOMPARE(game.CurrentCard(), 51);
     }
 
+    void undoUnderTheTopFiveChangesTheGameAndPaintsNothing()
+    {
+        RecordingGame game;
+        StartGame(game, false);
+        game.PlaceCard(3);
+        game.PlaceCard(3);
+        game.HighScoreView = True;
+        game.calls.clear();
+        game.MenuGameUndoItemClick();
+        QCOMPARE(game.calls, QStringList{});
+        QCOMPARE(game.Board(3, 2), int(Nothing));
+        QCOMPARE(game.CurrentCard(), 6);
+        QCOMPARE(game.PlacedCount, 1);
+    }
+
     void undoRightAfterTheRegularDealDoesNothing()
     {
         RecordingGame game;
