@@ -119,6 +119,7 @@ inline constexpr int TopBoxRight = 460;
 inline constexpr int TopBoxBottom = 334;
 inline constexpr int TopNameX = 120;
 inline constexpr int TopScoreX = 360;
+inline constexpr int TopNameRight = TopScoreX - 4;  // a longer name is cut off here
 inline constexpr int TopHeadingY = 30;
 inline constexpr int TopLinePitch = 30;  // entry i at TopHeadingY + i * TopLinePitch
 inline constexpr int TopResumeY = 300;

@@ -216,6 +216,22 @@ private slots:
                           Yellow));
     }
 
+    // A long name is cut off before the score column and never runs into the score.
+    void longNamesStopShortOfTheScore()
+    {
+        TableBetweenRounds(false);
+        table_->top[1] = {QStringLiteral("Please enter your name!"), 120};
+        table_->top[2] = {QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW"), 7};
+        table_->Painter().DrawHighScores(table_->top);
+        for (const int y : {90, 120}) {
+            QVERIFY(CountOf(Surface(), QRect(120, y, 236, 19), Black) > 0);
+            QVERIFY(AllOf(Surface(), QRect(356, y, 4, 19), Yellow));
+        }
+        QVERIFY(ShowsText(360, 90, QStringLiteral("120"), 16, Black, Yellow));
+        QVERIFY(ShowsText(360, 120, QStringLiteral("7"), 16, Black, Yellow));
+        QVERIFY(AllOf(Surface(), QRect(380, 120, 79, 19), Yellow));  // nothing past the score
+    }
+
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
     {
         TableBetweenRounds(false);
@@ -267,6 +283,21 @@ private slots:
         QVERIFY(AllOf(Surface(), QRect(1056, 195, 40, 40), table_->Felt()));
         QVERIFY(AllOf(Surface(), QRect(500, 199, 556, 1), table_->Felt()));
         QVERIFY(AllOf(Surface(), QRect(500, 224, 556, 1), table_->Felt()));
+    }
+
+    // A window wider than its screen still gets the banner across its whole width.
+    void winBannerSpansASurfaceWiderThanItsScreen()
+    {
+        table_->Box().canvas().SetScreenWidthSource({});  // the surface's own screen
+        const int screenWidth = table_->Box().screen()->geometry().width();
+        TableBetweenRounds(false);
+        WidenSurface(screenWidth + 100);
+        Game().GameTotal() = 200;
+        table_->Repaint();
+        const int width = table_->Box().width();
+        const int lastTile = (width - 1) / 48 * 48;
+        QCOMPARE(table_->Pixel(lastTile, 200), table_->Panel());
+        QCOMPARE(table_->Pixel(width - 1, 200), table_->Panel());
     }
 
     void winAfterTheTopFiveIsWrittenInItsSize()
