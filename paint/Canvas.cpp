@@ -27,8 +27,12 @@ int PrimaryScreenWidth()
 
 }  // namespace
 
-Canvas::Canvas(QImage& surface, ShowArea showArea)
-    : surface_(surface), showArea_(std::move(showArea)), screenWidth_(PrimaryScreenWidth)
+Canvas::Canvas(QImage& surface, ShowArea showArea, std::function<int()> screenWidth)
+    : surface_(surface),
+      showArea_(std::move(showArea)),
+      ownScreenWidth_(screenWidth ? std::move(screenWidth)
+                                  : std::function<int()>(PrimaryScreenWidth)),
+      screenWidth_(ownScreenWidth_)
 {
 }
 
@@ -191,7 +195,7 @@ int Canvas::ScreenWidth() const { return screenWidth_ ? screenWidth_() : 0; }
 
 void Canvas::SetScreenWidthSource(std::function<int()> source)
 {
-    screenWidth_ = source ? std::move(source) : std::function<int()>(PrimaryScreenWidth);
+    screenWidth_ = source ? std::move(source) : ownScreenWidth_;
 }
 
 }  // namespace vantrel

@@ -25,7 +25,9 @@ class Canvas {
 public:
     using ShowArea = std::function<void(const QRect& area)>;
 
-    Canvas(QImage& surface, ShowArea showArea);
+    // screenWidth tells the width of the screen the surface is on; without one, the
+    // primary screen's.
+    Canvas(QImage& surface, ShowArea showArea, std::function<int()> screenWidth = {});
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -59,7 +61,8 @@ public:
     int TextWidth(const QString& text);
     int TextHeight(const QString& text);
 
-    // Width of the whole screen in pixels; tests may put a fixed width in its place.
+    // Width of the whole screen in pixels; tests may put a fixed width in its place,
+    // and an empty source brings back the one given at construction.
     int ScreenWidth() const;
     void SetScreenWidthSource(std::function<int()> source);
 
@@ -83,6 +86,7 @@ private:
     QImage& surface_;
     ShowArea showArea_;
     std::unique_ptr<QPainter> painter_;
+    std::function<int()> ownScreenWidth_;
     std::function<int()> screenWidth_;
 
     QColor penColour_{Qt::black};

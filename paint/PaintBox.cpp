@@ -4,8 +4,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QtMath>
 
+#include <algorithm>
 #include <utility>
 
 #include "paint/Canvas.h"
@@ -25,7 +27,9 @@ QSize DeviceSize(const QSize& logical, qreal ratio)
 
 PaintBox::PaintBox(QWidget* parent)
     : QWidget(parent),
-      canvas_(std::make_unique<Canvas>(surface_, [this](const QRect& area) { ShowArea(area); }))
+      canvas_(std::make_unique<Canvas>(
+          surface_, [this](const QRect& area) { ShowArea(area); },
+          [this] { return ScreenWidth(); }))
 {
     LoadTableFonts();
     setFont(TableFont(LargeTextSize));
@@ -72,6 +76,14 @@ const QImage& PaintBox::Surface() const
     // makes the next operation detach the surface from such a copy.
     canvas_->End();
     return surface_;
+}
+
+int PaintBox::ScreenWidth() const
+{
+    // The screen the window is on, which need not be the primary one; a surface wider
+    // than its screen (a window across two screens) counts as wide as it is.
+    const QScreen* own = screen();
+    return std::max(own != nullptr ? own->geometry().width() : 0, width());
 }
 
 void PaintBox::AllocateSurface()
@@ -124,8 +136,23 @@ void PaintBox::PaintPendingRequest()
     }
 }
 
+bool PaintBox::event(QEvent* event)
+{
+    // Moved to a screen of another scale: the table is painted afresh at the new
+    // ratio, not shown blurred or too small from the old one.
+    if (event->type() == QEvent::ScreenChangeInternal &&
+        surface_.devicePixelRatio() != devicePixelRatioF()) {
+        AllocateSurface();
+        update();
+    }
+    return QWidget::event(event);
+}
+
 void PaintBox::paintEvent(QPaintEvent* event)
 {
+    if (surface_.devicePixelRatio() != devicePixelRatioF()) {
+        AllocateSurface();
+    }
     if (paintRequested_) {
         const bool wholeArea = event->region().contains(rect());
         PaintPendingRequest();

@@ -46,7 +46,12 @@ public:
     void PaintPendingRequest();
     bool PaintRequestPending() const { return paintRequested_; }
 
+    // The width the WIN banner spans: the screen the surface is on, or the surface
+    // itself when it is wider.
+    int ScreenWidth() const;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,5 +1,8 @@
 // The drawing surface at a device pixel ratio of 2: the image has twice the pixels
-// in each direction while every coordinate stays a logical pixel of the table.
+// in each direction while every coordinate stays a logical pixel of the table. A
+// second, wider screen at a ratio of 3 lies to the right of the first.
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 #include "paint/Canvas.h"
@@ -40,6 +43,39 @@ private slots:
         QCOMPARE(s.pixelColor(79, 59), Felt);
     }
 
+    // Moved to the other screen, the table is painted afresh at that screen's ratio,
+    // and the WIN banner spans that screen.
+    void movingToAScreenOfAnotherScaleRepaintsSharp()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        QScreen* second = QGuiApplication::screens().at(1);
+        vantrel::PaintBox box;
+        box.SetFeltColour(Felt);
+        box.resize(40, 30);
+        int paints = 0;
+        box.SetPaintHandler([&] {
+            ++paints;
+            box.canvas().SetBrushColour(Ink);
+            box.canvas().FillRect(10, 10, 20, 20);
+        });
+        box.move(100, 100);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTRY_COMPARE(box.Surface().devicePixelRatio(), 2.0);
+        const int paintsBefore = paints;
+        box.windowHandle()->setScreen(second);
+        box.move(second->geometry().topLeft() + QPoint(100, 100));
+        QTRY_COMPARE(box.Surface().devicePixelRatio(), 3.0);
+        QVERIFY(paints > paintsBefore);
+        const QImage& s = box.Surface();
+        QCOMPARE(s.size(), QSize(120, 90));
+        QCOMPARE(s.pixelColor(30, 30), Ink);
+        QCOMPARE(s.pixelColor(59, 59), Ink);
+        QCOMPARE(s.pixelColor(29, 30), Felt);
+        QCOMPARE(s.pixelColor(60, 59), Felt);
+        QCOMPARE(box.ScreenWidth(), second->geometry().width());
+    }
+
     void mousePositionsAreLogicalPixels()
     {
         vantrel::PaintBox box;
@@ -64,7 +100,16 @@ private slots:
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_SCALE_FACTOR", "2");
+    QTemporaryDir folder;
+    QFile screens(folder.filePath(QStringLiteral("screens.json")));
+    if (!screens.open(QIODevice::WriteOnly) || screens.write(R"({"screens": [
+            {"name": "first", "x": 0, "y": 0, "width": 800, "height": 600, "dpr": 2},
+            {"name": "second", "x": 800, "y": 0, "width": 1600, "height": 1200, "dpr": 3}]})") <
+                                                   0) {
+        return 1;
+    }
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
     QApplication app(argc, argv);
     HiDpiTest test;
     return QTest::qExec(&test, argc, argv);
