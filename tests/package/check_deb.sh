@@ -5,10 +5,10 @@
 # maintainer scripts, which make the shared store folder root:games 2775 on
 # configure and leave it on remove, with its scores, until a purge.
 #
-# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_DIR
+# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER
 set -uo pipefail
 
-BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_DIR}")
+BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER}")
 PREFIX=${2:?}
 APP_ID=${3:?}
 VERSION=${4:?}
@@ -49,6 +49,10 @@ check "the dependencies name the Qt libraries and the C library" \
 check "the section is games" '[ "$(dpkg-deb --field "$DEB" Section)" = games ]'
 
 # --- maintainer scripts ----------------------------------------------------------
+
+check "the program and its manual page name the same shared folder" \
+    'grep -aq "$STORE" "$E2E_TMP/tree$PREFIX/bin/vantrel" &&
+     zcat "$E2E_TMP/tree$PREFIX/share/man/man6/vantrel.6.gz" | grep -q "^\.I $STORE/machine\.reg"'
 
 dpkg-deb --control "$DEB" "$E2E_TMP/control"
 check "the scripts act on $STORE" \
