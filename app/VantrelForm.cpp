@@ -121,11 +121,15 @@ void TVantrelForm::FormResize()
                           std::max(0, ClientArea->height() - PaintBoxBottomGap));
 }
 
-void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers)
+void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     if (key == Qt::Key_F1) {
         key = 0;
         ShowHelp();
+    } else if (IsPlayKey(key, shift)) {
+        const int played = key;
+        key = 0;
+        PlayKeyDown(played);
     }
 }
 
@@ -139,6 +143,14 @@ bool TVantrelForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
+        // Keys for the menu bar, once Alt or F10 has taken it, stay with it.
+        if (watched == menuBar()) {
+            return QMainWindow::eventFilter(watched, event);
+        }
+        // A key held down plays once, as a held mouse button does.
+        if (keyEvent->isAutoRepeat() && IsPlayKey(keyEvent->key(), keyEvent->modifiers())) {
+            return true;
+        }
         int key = keyEvent->key();
         RunHandler([&] { FormKeyDown(key, keyEvent->modifiers()); });
         if (key == 0) {
@@ -152,38 +164,6 @@ void TVantrelForm::closeEvent(QCloseEvent* event)
 {
     RunHandler([this] { FormClose(); });
     event->accept();
-}
-
-void TVantrelForm::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    QTimer::singleShot(0, this, [this] { FitFrame(); });
-}
-
-void TVantrelForm::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    FitFrame();
-}
-
-// The window sizes are outer sizes, frame and caption included. The frame is known
-// only once the window manager has put one around the window, which it reports
-// by moving the window; the size is fitted again whenever the frame changes.
-void TVantrelForm::FitFrame()
-{
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame != knownFrame_) {
-        knownFrame_ = frame;
-        SetOuterSize(outerWidth_, outerHeight_);
-    }
-}
-
-void TVantrelForm::SetOuterSize(int width, int height)
-{
-    outerWidth_ = width;
-    outerHeight_ = height;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    resize(width - frame.width(), height - frame.height());
 }
 
 // --- the game's hooks ------------------------------------------------------------

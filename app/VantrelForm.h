@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
@@ -117,6 +118,10 @@ public:
     void PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
     void PaintBoxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
 
+    // --- keys (app/KeyboardInput.cpp) ---------------------------------------------------
+    static bool IsPlayKey(int key, Qt::KeyboardModifiers shift);
+    void PlayKeyDown(int key);
+
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
     void LoadRecord() override;
     // Saves one command's change into the record as the store holds it now.
@@ -126,6 +131,9 @@ public:
     // Runs one command or event handler the way the message loop does: an error that
     // escapes it ends the handler and is shown in the standard error box.
     void RunHandler(const std::function<void()>& handler);
+
+    // Centres the window on its screen by its outer size (app/WindowFrame.cpp).
+    void CentreOnScreen();
 
 protected:
     // --- window events --------------------------------------------------------------
@@ -156,12 +164,15 @@ private:
     void SetOuterSize(int width, int height);
     void ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth);
     void FitFrame();
+    void WatchForFrame();
     void ApplyColours(const ColourScheme& colours);
     TablePainter Painter();
 
     int outerWidth_ = RegularCardsWindowWidth;
     int outerHeight_ = WindowHeight;
     QSize knownFrame_;
+    QTimer* frameWatch_ = nullptr;  // looks for the window manager's frame after the show
+    QElapsedTimer frameWatchClock_;
 };
 
 }  // namespace vantrel

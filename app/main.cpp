@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
 
 #include <cstdio>
@@ -107,17 +106,6 @@ void ReleaseStartupMessages(QtMessageHandler previous)
     HeldMessages() = StartupMessages();
 }
 
-void CentreOnScreen(QWidget& window)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    const QRect frame = window.frameGeometry();
-    window.move(available.center() - QPoint(frame.width() / 2, frame.height() / 2));
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -149,7 +137,7 @@ int main(int argc, char* argv[])
     int result = 0;
     {
         vantrel::TVantrelForm form;
-        CentreOnScreen(form);
+        form.CentreOnScreen();
         form.show();
         // Without a window manager nothing activates the window, and its menu's
         // access keys would not reach it.

@@ -1,6 +1,7 @@
 #include "auxiliary/SplashForm.h"
 
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -107,6 +108,17 @@ bool TsplashForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Escape closes the About window as its X button does; the splash has no close of its
+// own but its picture.
+void TsplashForm::keyPressEvent(QKeyEvent* event)
+{
+    if (SplashMode_ == SplashMode::About && event->key() == Qt::Key_Escape) {
+        btnCloseClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TsplashForm::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
@@ -141,6 +153,8 @@ void TsplashForm::ShowModal()
     connect(this, &TsplashForm::Hidden, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     ShowCentred();
+    // Without a window manager nothing would give it the keyboard, and Escape.
+    activateWindow();
     if (isVisible()) {
         loop.exec();
     }

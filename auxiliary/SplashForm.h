@@ -51,6 +51,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateComponents();

@@ -1,6 +1,6 @@
 // The left mouse button on the table, with real events through the window system:
 // the deck hot spot, the hand bands, releases outside the surface, other buttons and
-// the Top 5 view.
+// the Top 5 view; and the keys that do the same.
 // Events go through the window system's path, so the mouse grab of a press and the
 // making of double clicks are those of a real window.
 #define QTEST_QPA_MOUSE_HANDLING
@@ -45,6 +45,11 @@ private:
             }
         }
         return found;
+    }
+
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Form().paintBox, Qt::Key(key), modifiers);
     }
 
     // Before any game: nothing placed, no round.
@@ -206,6 +211,36 @@ private slots:
         Release(300, 300);                                                   // closes the list
         QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));  // the open slot again
         QCOMPARE(table_->Pixel(100, 50), table_->Felt());
+    }
+
+    // The keys play as the left button does at the matching place of the table.
+    void keysPlayAsTheButtonDoes()
+    {
+        IdleTable();
+        Form().RegularRules = vantrel::False;
+        Key(Qt::Key_Space);  // a press on the deck pile
+        QCOMPARE(Form().RoundNo, 1);
+        QCOMPARE(Form().Placing, vantrel::True);
+        Key(Qt::Key_3, Qt::ControlModifier);  // the desktop's, not the game's
+        QCOMPARE(PlacedColumn(), 0);
+        Key(Qt::Key_3);  // a release over hand 3
+        QCOMPARE(PlacedColumn(), 4);
+        const int card = Form().CurrentCard();
+        Key(Qt::Key_Return);  // a press on the deck while placing: nothing
+        QCOMPARE(Form().CurrentCard(), card);
+        QCOMPARE(Form().RoundNo, 1);
+        // Held down, a key plays once.
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+        QApplication::sendEvent(Form().paintBox, &repeat);
+        QCOMPARE(Form().Board(2, 1), int(vantrel::OpenSlot));
+        // Any of them takes the Top 5 list away and places nothing.
+        Form().MenuGameHighScoresItemClick();
+        Key(Qt::Key_1);
+        QCOMPARE(Form().HighScoreView, vantrel::False);
+        QCOMPARE(Form().Board(2, 1), int(vantrel::OpenSlot));
+        QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));
+        Key(Qt::Key_1);
+        QCOMPARE(Form().Board(2, 1), card);
     }
 
     void releaseTakesTheTopFiveAwayWithoutPlacing()

@@ -144,6 +144,23 @@ private slots:
         QCOMPARE(answerer.answered, 1);
         QVERIFY(form.isHidden());
     }
+
+    // Escape closes the About window as its X button does; the splash keeps to its
+    // picture and its timer.
+    void escapeEndsTheAboutWindowButNotTheSplash()
+    {
+        TsplashForm about(nullptr, SplashMode::About);
+        ModalAnswerer<TsplashForm> answerer(
+            [](TsplashForm* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
+        about.ShowModal();
+        QCOMPARE(answerer.answered, 1);
+        QVERIFY(about.isHidden());
+
+        TsplashForm splash(nullptr, SplashMode::Splash);
+        splash.ShowCentred();
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        QVERIFY(splash.isVisible());
+    }
 };
 
 QTEST_MAIN(SplashAboutTest)

@@ -1,0 +1,84 @@
+// The window's outer size and its place on the screen. The sizes the card options
+// give are outer sizes, frame and caption included, and the window starts centred on
+// its screen by that outer size. A window manager puts its frame around the window
+// only some time after the first show, and reports it to nobody in particular; so the
+// window watches for it for a short while after it is shown, and as soon as a frame
+// is there the client size is fitted to it and the window centred again. Without a
+// window manager no frame ever comes, and the window stays where it was placed.
+#include <QGuiApplication>
+#include <QMoveEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+#include "app/VantrelForm.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int FrameWatchMilliseconds = 2000;
+constexpr int FrameWatchInterval = 20;
+
+}  // namespace
+
+void TVantrelForm::CentreOnScreen()
+{
+    const QScreen* own = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (own == nullptr) {
+        return;
+    }
+    const QRect available = own->availableGeometry();
+    move(available.x() + (available.width() - outerWidth_) / 2,
+         available.y() + (available.height() - outerHeight_) / 2);
+}
+
+void TVantrelForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!frameWatch_) {
+        frameWatch_ = new QTimer(this);
+        frameWatch_->setInterval(FrameWatchInterval);
+        connect(frameWatch_, &QTimer::timeout, this, [this] { WatchForFrame(); });
+        frameWatchClock_.start();
+        frameWatch_->start();
+    }
+}
+
+void TVantrelForm::WatchForFrame()
+{
+    const QSize before = knownFrame_;
+    FitFrame();
+    if (!knownFrame_.isEmpty() && knownFrame_ != before) {
+        CentreOnScreen();
+    }
+    if (!knownFrame_.isEmpty() || frameWatchClock_.hasExpired(FrameWatchMilliseconds)) {
+        frameWatch_->stop();
+    }
+}
+
+void TVantrelForm::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    FitFrame();
+}
+
+// The size is fitted again whenever the frame changes, so the outer size stays.
+void TVantrelForm::FitFrame()
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame != knownFrame_) {
+        knownFrame_ = frame;
+        SetOuterSize(outerWidth_, outerHeight_);
+    }
+}
+
+void TVantrelForm::SetOuterSize(int width, int height)
+{
+    outerWidth_ = width;
+    outerHeight_ = height;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(width - frame.width(), height - frame.height());
+}
+
+}  // namespace vantrel
