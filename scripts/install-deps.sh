@@ -7,7 +7,7 @@ packages=(
   fonts-liberation2
   # the desktop's opener, through which the help document and web pages open
   xdg-utils
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   # the checks of the install and the Debian package
   dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
   # fuzzing the store reader

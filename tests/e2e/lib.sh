@@ -8,6 +8,7 @@ SCREEN_H=768
 
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-e2e.XXXXXX")
 XVFB_PID=
+WM_PID=
 PROGRAM_PID=
 FAILED=0
 
@@ -43,6 +44,10 @@ cleanup() {
     if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
         kill "$PROGRAM_PID" 2>/dev/null
         wait "$PROGRAM_PID" 2>/dev/null
+    fi
+    if [ -n "$WM_PID" ]; then
+        kill "$WM_PID" 2>/dev/null
+        wait "$WM_PID" 2>/dev/null
     fi
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null
@@ -91,6 +96,31 @@ prepare_environment() {
     unset VANTREL_SEED
 }
 
+# A real window manager on our display, as on a desktop: it frames, places and focuses
+# the windows, and the frame arrives only after a window is first shown. openbox
+# announces itself on the root window once it manages the display.
+start_window_manager() {
+    command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    WM_PID=$!
+    wait_until 10 "openbox to manage the display" window_manager_running
+    say "openbox manages $DISPLAY"
+}
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Loads OUTER_X, OUTER_Y, OUTER_W, OUTER_H of a framed window: its client area widened
+# by the frame the window manager reports.
+outer_geometry() {
+    local extents left right top bottom
+    window_geometry "$1" || return 1
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ' ')
+    [ -n "$extents" ] || return 1
+    IFS=, read -r left right top bottom <<<"$extents"
+    OUTER_X=$((WIN_X - left)) OUTER_Y=$((WIN_Y - top))
+    OUTER_W=$((WIN_W + left + right)) OUTER_H=$((WIN_H + top + bottom))
+}
+outer_size_is() { outer_geometry "$1" && [ "$OUTER_W" -eq "$2" ] && [ "$OUTER_H" -eq "$3" ]; }
+
 # wait_until TIMEOUT_SECONDS DESCRIPTION COMMAND...: polls every 50 ms.
 wait_until() {
     local limit=$1 what=$2
@@ -119,13 +149,19 @@ visible_window_named() {  # prints the id of the visible window whose name match
 has_window_named() { [ -n "$(visible_window_named "$1")" ]; }
 no_window_named() { [ -z "$(visible_window_named "$1")" ]; }
 
-# Loads X, Y, WIDTH, HEIGHT of a window, in root coordinates.
-# A window may vanish between finding it and asking: then all four are 0.
+# Loads WIN_X, WIN_Y, WIN_W, WIN_H of a window's client area, in root coordinates, as
+# xwininfo reports them (xdotool's position of a window that a window manager has
+# framed is off by the frame). A window may vanish between finding it and asking:
+# then all four are 0.
 window_geometry() {
-    local X=0 Y=0 WIDTH=0 HEIGHT=0 SCREEN WINDOW shell
-    shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) && eval "$shell"
-    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
-    [ "$WIDTH" -gt 0 ]
+    local info
+    WIN_X=0 WIN_Y=0 WIN_W=0 WIN_H=0
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    WIN_X=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$info")
+    WIN_Y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$info")
+    WIN_W=$(sed -n 's/^ *Width: *//p' <<<"$info")
+    WIN_H=$(sed -n 's/^ *Height: *//p' <<<"$info")
+    [ "${WIN_W:-0}" -gt 0 ]
 }
 
 # The visible top-level window of the program with the given size, if any.
