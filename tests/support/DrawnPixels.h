@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace vantrel::testing {
@@ -29,16 +30,22 @@ inline QRect RectIn(const QWidget* window, const QWidget* child)
     return {child->mapTo(window, QPoint(0, 0)), child->size()};
 }
 
+inline void ForEachPixel(const QImage& image, const QRect& area,
+                         const std::function<void(const QColor&)>& visit)
+{
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            visit(image.pixelColor(x, y));
+        }
+    }
+}
+
 inline int CountPixels(const QImage& image, const QRect& area,
                        const std::function<bool(const QColor&)>& test)
 {
     int count = 0;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            count += test(image.pixelColor(x, y)) ? 1 : 0;
-        }
-    }
+    ForEachPixel(image, area, [&](const QColor& colour) { count += test(colour) ? 1 : 0; });
     return count;
 }
 
@@ -46,21 +53,9 @@ inline int CountPixels(const QImage& image, const QRect& area,
 inline QColor MostCommonColour(const QImage& image, const QRect& area)
 {
     QHash<QRgb, int> counts;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        for (int x = inside.left(); x <= inside.right(); ++x) {
-            ++counts[image.pixel(x, y)];
-        }
-    }
-    QRgb common = 0;
-    int most = 0;
-    for (auto entry = counts.cbegin(); entry != counts.cend(); ++entry) {
-        if (entry.value() > most) {
-            most = entry.value();
-            common = entry.key();
-        }
-    }
-    return QColor::fromRgb(common);
+    ForEachPixel(image, area, [&](const QColor& colour) { ++counts[colour.rgb()]; });
+    const auto most = std::max_element(counts.cbegin(), counts.cend());
+    return most == counts.cend() ? QColor() : QColor::fromRgb(most.key());
 }
 
 // Text and line pixels in the link colour, with room for the edges of smoothed glyphs.
