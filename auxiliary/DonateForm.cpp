@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,10 +28,11 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     widget->setPalette(colours);
 }
 
-void FillBackground(QWidget* widget, const QColor& colour)
+// A cream part: its ground and everything drawn on it in fixed colours.
+void FillCream(QFrame* part)
 {
-    Paint(widget, QPalette::Window, colour);
-    widget->setAutoFillBackground(true);
+    part->setPalette(FixedColours(Cream));
+    part->setAutoFillBackground(true);
 }
 
 QIcon ProceedIcon()
@@ -73,7 +73,11 @@ TDonateForm::TDonateForm(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("Make a Donation"));
     setFixedSize(366, 473);
     setFont(AuxiliaryFont(11));
-    FillBackground(this, ColourOf(MoneyGreen));
+    // The ground is fixed, so its text colour is too; "Proceed" keeps the desktop's
+    // button colours, which go together whatever the theme.
+    Paint(this, QPalette::Window, ColourOf(MoneyGreen));
+    Paint(this, QPalette::WindowText, ColourOf(Black));
+    setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 8, 350, 135);
@@ -87,9 +91,14 @@ TDonateForm::TDonateForm(QWidget* owner) : QDialog(owner)
 
 void TDonateForm::CreateRadioGroup()
 {
-    rgDonate = new QGroupBox(this);
+    // A plain etched frame rather than a group box: the style tints a group box's
+    // inside, and the group is drawn in exactly the cream of the panel below it.
+    rgDonate = new QFrame(this);
     rgDonate->setGeometry(8, 152, 350, 145);
-    FillBackground(rgDonate, ColourOf(Cream));
+    rgDonate->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    rgDonate->setLineWidth(1);
+    rgDonate->setMidLineWidth(0);
+    FillCream(rgDonate);
     rgDonateItems = new QButtonGroup(rgDonate);
     auto* column = new QVBoxLayout(rgDonate);
     column->setContentsMargins(8, 4, 8, 4);
@@ -117,7 +126,7 @@ void TDonateForm::CreatePanel()
     Panel1->setFrameStyle(QFrame::Box | QFrame::Raised);
     Panel1->setLineWidth(1);
     Panel1->setMidLineWidth(0);
-    FillBackground(Panel1, ColourOf(Cream));
+    FillCream(Panel1);
 
     Label1 = CreatePanelLabel(
         {8, 8, 337, 41},

@@ -4,7 +4,6 @@
 
 class QButtonGroup;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -24,7 +23,7 @@ public:
     void SetItemIndex(int index);
 
     QLabel* Image1 = nullptr;
-    QGroupBox* rgDonate = nullptr;
+    QFrame* rgDonate = nullptr;
     QButtonGroup* rgDonateItems = nullptr;
     QPushButton* ntmOK = nullptr;
     QFrame* Panel1 = nullptr;

@@ -16,4 +16,18 @@ QFont AuxiliaryFont(int pixelSize, bool bold, bool underline)
     return font;
 }
 
+QPalette FixedColours(std::uint32_t ground)
+{
+    // Built from its ground, a palette shades the bevels' light and dark lines from it.
+    QPalette colours(ColourOf(ground), ColourOf(ground));
+    // Disabled texts keep the grey the palette gives them.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::WindowText, ColourOf(Black));
+        colours.setColor(group, QPalette::Text, ColourOf(Black));
+        colours.setColor(group, QPalette::ButtonText, ColourOf(Black));
+        colours.setColor(group, QPalette::Base, ColourOf(White));
+    }
+    return colours;
+}
+
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 #include <cstdint>
 
@@ -17,5 +18,10 @@ QFont AuxiliaryFont(int pixelSize, bool bold = false, bool underline = false);
 inline constexpr std::uint32_t LinkBlue = Blue;
 inline constexpr std::uint32_t MoneyGreen = 0xC0DCC0;
 inline constexpr std::uint32_t Cream = 0xF0FBFF;
+
+// The colours of a part of a window whose ground is fixed and light: black text, a
+// white ground for the round marks, and bevels shaded from the ground itself. A fixed
+// ground keeps a fixed text colour, or a dark desktop theme writes light text on it.
+QPalette FixedColours(std::uint32_t ground);
 
 }  // namespace vantrel

@@ -63,8 +63,10 @@ void TsplashForm::CreateComponents()
     lblEdition =
         CreateLabel({8, 56, 265, 22}, AuxiliaryFont(13, true), ColourOf(LinkBlue), QString());
     lblEdition->setWordWrap(true);
-    lblProduct = CreateLabel({8, 32, 263, 25}, AuxiliaryFont(16, true),
-                             palette().color(QPalette::WindowText), QStringLiteral("Vantrel 8.00"));
+    // Black, the desktop's usual window-text colour, rather than the theme's: over the
+    // light picture a dark theme's light text could not be read.
+    lblProduct = CreateLabel({8, 32, 263, 25}, AuxiliaryFont(16, true), ColourOf(Black),
+                             QStringLiteral("Vantrel 8.00"));
     Label3 = CreateLabel({66, 112, 149, 13}, AuxiliaryFont(11, false, true), ColourOf(LinkBlue),
                          HomePageAddress());
     Label3->installEventFilter(this);
@@ -78,6 +80,9 @@ QLabel* TsplashForm::CreateLabel(const QRect& bounds, const QFont& font, const Q
     label->setGeometry(bounds);
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The window stands on the button role, so a label would take its text colour from
+    // the button-text role; it is drawn in its own window-text colour instead.
+    label->setForegroundRole(QPalette::WindowText);
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, colour);
     label->setPalette(colours);

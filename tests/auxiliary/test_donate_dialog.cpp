@@ -7,17 +7,31 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "DarkDesktopTheme.h"
+#include "DrawnPixels.h"
 #include "FakeDesktop.h"
 #include "ModalAnswerer.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
 
 using namespace vantrel;
-using vantrel::testing::FakeDesktop;
-using vantrel::testing::ModalAnswerer;
+using namespace vantrel::testing;
+
+namespace {
+
+// The width of a radio item's round mark and the gap before its text.
+int IndicatorWidth(const QWidget* item)
+{
+    const QStyle* style = item->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, item) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, item);
+}
+
+}  // namespace
 
 class DonateDialogTest : public QObject {
     Q_OBJECT
@@ -38,11 +52,44 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Make a Donation"));
         QCOMPARE(form.size(), QSize(366, 473));
         QCOMPARE(form.minimumSize(), form.maximumSize());
-        QCOMPARE(form.palette().color(QPalette::Window), QColor(0xC0, 0xDC, 0xC0));
-        const QColor cream(0xFF, 0xFB, 0xF0);
-        QCOMPARE(form.rgDonate->palette().color(QPalette::Window), cream);
-        QCOMPARE(form.Panel1->palette().color(QPalette::Window), cream);
         QCOMPARE(form.Image1->pixmap().size(), QSize(350, 135));
+        const QImage shown = ShownImage(&form);
+        QCOMPARE(shown.pixelColor(3, 300), QColor(0xC0, 0xDC, 0xC0));
+        const QColor cream(0xFF, 0xFB, 0xF0);
+        QCOMPARE(MostCommonColour(shown, RectIn(&form, form.rgDonate)), cream);
+        QCOMPARE(MostCommonColour(shown, RectIn(&form, form.Panel1)), cream);
+    }
+
+    // On the fixed cream the texts keep their colours whatever the desktop's theme.
+    void underADarkThemeTheAnswersAndPanelTextsStayReadable()
+    {
+        DarkDesktopTheme theme;
+        TDonateForm form(nullptr);
+        const QImage shown = ShownImage(&form);
+        const QColor cream(0xFF, 0xFB, 0xF0);
+        for (QAbstractButton* item : form.rgDonateItems->buttons()) {
+            const QRect text = RectIn(&form, item).adjusted(IndicatorWidth(item), 0, 0, 0);
+            QCOMPARE(MostCommonColour(shown, text), cream);
+            QVERIFY2(CountPixels(shown, text, IsDark) >= 40, qPrintable(item->text()));
+        }
+        for (const QLabel* label : {form.Label1, form.Label2}) {
+            QVERIFY2(CountPixels(shown, RectIn(&form, label), IsDark) >= 200,
+                     qPrintable(label->text()));
+        }
+        QVERIFY(CountPixels(shown, RectIn(&form, form.lblHomePage), IsBlue) >= 40);
+    }
+
+    void underADarkThemeOnlyTheSelectedAnswerIsMarked()
+    {
+        DarkDesktopTheme theme;
+        TDonateForm form(nullptr);
+        form.SetItemIndex(2);
+        const QImage shown = ShownImage(&form);
+        for (QAbstractButton* item : form.rgDonateItems->buttons()) {
+            QRect mark = RectIn(&form, item);
+            mark.setWidth(IndicatorWidth(item));
+            QCOMPARE(CountPixels(shown, mark, IsDark) > 0, item == form.rgDonateItems->button(2));
+        }
     }
 
     void textsOfItemsLabelsAndButton()
