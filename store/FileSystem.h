@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vantrel::fs {
 
@@ -48,6 +49,24 @@ bool folderIsWritable(const std::string& path);
 // Creates the folder and its parents when missing; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 
+// An open file or folder of the system, closed when it goes out of scope.
+class Descriptor {
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor();
+
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_ = -1;
+};
+
 // Who may use the files a save creates.
 enum class Sharing {
     Private,  // this user only
@@ -59,11 +78,6 @@ enum class Sharing {
 class Folder {
 public:
     static std::optional<Folder> open(const std::string& path);
-    Folder(Folder&& other) noexcept;
-    Folder& operator=(Folder&& other) noexcept;
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    ~Folder();
 
     ReadResult read(const std::string& name, std::size_t maxBytes) const;
 
@@ -76,11 +90,11 @@ public:
     // when no save of ours can be in progress.
     void removeStaleTemporaries(const std::string& name, std::chrono::seconds age) const;
 
-    int descriptor() const { return fd_; }
+    int descriptor() const { return fd_.get(); }
 
 private:
     explicit Folder(int fd) : fd_(fd) {}
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 // The store's lock: an exclusive kernel lock on a regular file in the store's folder.
@@ -94,15 +108,10 @@ public:
     static std::optional<FileLock> acquire(const Folder& folder, const std::string& name,
                                            Sharing sharing, std::chrono::milliseconds wait,
                                            const std::function<void(bool waiting)>& waiting);
-    FileLock(FileLock&& other) noexcept;
-    FileLock& operator=(FileLock&& other) noexcept;
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    ~FileLock();  // releases the lock
 
 private:
     explicit FileLock(int fd) : fd_(fd) {}
-    int fd_ = -1;
+    Descriptor fd_;  // closing the only descriptor of the lock file releases the lock
 };
 
 }  // namespace vantrel::fs

@@ -34,23 +34,6 @@ constexpr std::string_view TemporaryInfix = ".tmp-";
 mode_t storeMode(Sharing sharing) { return sharing == Sharing::Group ? 0644 : 0600; }
 mode_t lockMode(Sharing sharing) { return sharing == Sharing::Group ? 0660 : 0600; }
 
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
 bool isRegularFile(int fd)
 {
     struct stat info {};
@@ -146,6 +129,20 @@ int openLockFile(int folder, const std::string& name, Sharing sharing)
 
 }  // namespace
 
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
+{
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+Descriptor::~Descriptor()
+{
+    if (fd_ >= 0) ::close(fd_);
+}
+
 ReadResult readRegularFile(const std::string& path, std::size_t maxBytes)
 {
     return readOpened(::open(path.c_str(), O_RDONLY | SafeOpen), maxBytes);
@@ -176,48 +173,32 @@ std::optional<Folder> Folder::open(const std::string& path)
     return Folder(fd);
 }
 
-Folder::Folder(Folder&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-Folder& Folder::operator=(Folder&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-Folder::~Folder()
-{
-    if (fd_ >= 0) ::close(fd_);
-}
-
 ReadResult Folder::read(const std::string& name, std::size_t maxBytes) const
 {
-    return readOpened(::openat(fd_, name.c_str(), O_RDONLY | SafeOpen), maxBytes);
+    return readOpened(::openat(fd_.get(), name.c_str(), O_RDONLY | SafeOpen), maxBytes);
 }
 
 bool Folder::replace(const std::string& name, std::string_view bytes, Sharing sharing) const
 {
     std::string tempName;
-    Descriptor temp(createTemporary(fd_, name, tempName));
+    Descriptor temp(createTemporary(fd_.get(), name, tempName));
     if (temp.get() < 0) return false;
     const bool written = ::fchmod(temp.get(), storeMode(sharing)) == 0 &&
                          writeAll(temp.get(), bytes) && ::fsync(temp.get()) == 0 &&
                          ::close(temp.release()) == 0;
-    if (!written || ::renameat(fd_, tempName.c_str(), fd_, name.c_str()) != 0) {
-        ::unlinkat(fd_, tempName.c_str(), 0);
+    if (!written || ::renameat(fd_.get(), tempName.c_str(), fd_.get(), name.c_str()) != 0) {
+        ::unlinkat(fd_.get(), tempName.c_str(), 0);
         return false;
     }
     // The new name must outlive a crash as well as the new contents. Some file
     // systems cannot flush a folder; the rename has been made either way.
-    ::fsync(fd_);
+    ::fsync(fd_.get());
     return true;
 }
 
 void Folder::removeStaleTemporaries(const std::string& name, std::chrono::seconds age) const
 {
-    const int listing = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int listing = ::openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (listing < 0) return;
     DIR* entries = ::fdopendir(listing);
     if (entries == nullptr) {
@@ -232,10 +213,10 @@ void Folder::removeStaleTemporaries(const std::string& name, std::chrono::second
         const std::string_view entryName(entry->d_name);
         if (!entryName.starts_with(prefix)) continue;
         struct stat info {};
-        if (::fstatat(fd_, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        if (::fstatat(fd_.get(), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
             now - info.st_mtime > age.count())
-            ::unlinkat(fd_, entry->d_name, 0);
+            ::unlinkat(fd_.get(), entry->d_name, 0);
     }
     ::closedir(entries);
 }
@@ -265,23 +246,6 @@ std::optional<FileLock> FileLock::acquire(const Folder& folder, const std::strin
     if (announced) waiting(false);
     if (!locked) return std::nullopt;
     return FileLock(fd.release());
-}
-
-FileLock::FileLock(FileLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-FileLock& FileLock::operator=(FileLock&& other) noexcept
-{
-    if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-FileLock::~FileLock()
-{
-    // Closing the only descriptor of the lock file releases the lock.
-    if (fd_ >= 0) ::close(fd_);
 }
 
 }  // namespace vantrel::fs

@@ -10,6 +10,7 @@
 
 #include "FakeDesktop.h"
 #include "PrivateStores.h"
+#include "TopFiveText.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "engine/Random.h"
@@ -19,6 +20,8 @@
 
 using namespace vantrel;
 
+using vantrel::testing::TopFiveText;
+
 namespace {
 
 const QString Value = QStringLiteral("fRegInfo");
@@ -26,16 +29,6 @@ const QString Value = QStringLiteral("fRegInfo");
 Registry MachineAt(const QString& file)
 {
     return Registry(RegistryRoot::Machine, StoreLocation{file, false});
-}
-
-QString ListOf(const StoredRecord& record)
-{
-    QStringList entries;
-    for (int entry = 1; entry <= 5; ++entry) {
-        entries << QString::number(record.TopScore(entry)) + " " +
-                       QString::fromLatin1(record.TopName(entry));
-    }
-    return entries.join(", ");
 }
 
 QByteArray BytesOf(const StoredRecord& record)
@@ -131,7 +124,7 @@ private slots:
     void firstRunLoadsDefaultsAndCreatesNoValue()
     {
         auto form = StartForm();
-        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
         QCOMPARE(form->Record.LastName(), std::string("Please enter your name!"));
         QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
         QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
@@ -174,7 +167,7 @@ private slots:
         auto form = StartForm();
         desktop_->nameAnswer = "X";
         EndGameWith(*form, total);
-        QCOMPARE(ListOf(form->Record), after);
+        QCOMPARE(TopFiveText(form->Record), after);
         // No name is asked for a total that enters nothing, but the game is saved.
         QCOMPARE(desktop_->prompts.size(), total == 0 ? 0 : 1);
         QCOMPARE(form->Record.LastName(), std::string(total == 0 ? "Kim" : "X"));
@@ -189,7 +182,7 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         EndGameWith(*form, 95);  // the seam answers a cancel with the preset
-        QCOMPARE(ListOf(form->Record), QString("150 A, 120 B, 120 C, 95 Kim, 90 D"));
+        QCOMPARE(TopFiveText(form->Record), QString("150 A, 120 B, 120 C, 95 Kim, 90 D"));
     }
 
     void namesAreCutAndKeptAsSingleByteText()
@@ -233,7 +226,7 @@ private slots:
         EndGameWith(*form, 40);
         QVERIFY(desktop_->prompts.isEmpty());
         QCOMPARE(*Stored(), BytesOf(other));
-        QCOMPARE(ListOf(form->Record), ListOf(other));
+        QCOMPARE(TopFiveText(form->Record), TopFiveText(other));
         QCOMPARE(int(form->Record.LargeCards()), 0);
     }
 
@@ -248,12 +241,12 @@ private slots:
         EndGameWith(*first, 112);
         desktop_->nameAnswer = "Bob";
         EndGameWith(*second, 128);
-        QCOMPARE(ListOf(second->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(second->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         idle->MenuOptionsAltColorsItem->trigger();
         idle->MenuGameQuitItem->trigger();
         QVERIFY(!idle->isVisible());
         first->MenuGameHighScoresItem->trigger();
-        QCOMPARE(ListOf(first->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(first->Record), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         QCOMPARE(int(first->Record.AltColors()), 1);
         QVERIFY(desktop_->errors.isEmpty());
     }
@@ -315,7 +308,7 @@ private slots:
         form->MenuOptionsResetHighItem->trigger();
         QCOMPARE(desktop_->questions,
                  QStringList{"Confirm|Do you really want to reset the High Scores?"});
-        QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
+        QCOMPARE(TopFiveText(form->Record), TopFiveText(ExampleRecord()));
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
 
@@ -330,7 +323,7 @@ private slots:
         desktop_->confirmAnswer = true;
         form->MenuOptionsResetHighItem->trigger();
         QVERIFY(SurfaceStillMarked(*form));  // nothing is redrawn
-        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
         QCOMPARE(form->Record.LastName(), std::string("Kim"));
         const QByteArray saved = *Stored();
         QCOMPARE(saved, BytesOf(form->Record));
@@ -342,7 +335,7 @@ private slots:
         auto form = StartForm();
         StoreRecord(ExampleRecord());  // written meanwhile by another copy
         form->MenuGameHighScoresItem->trigger();
-        QCOMPARE(ListOf(form->Record), ListOf(ExampleRecord()));
+        QCOMPARE(TopFiveText(form->Record), TopFiveText(ExampleRecord()));
         QCOMPARE(form->HighScoreView, True);
     }
 
@@ -386,7 +379,7 @@ private slots:
         const QFileDevice::Permissions mode = QFileInfo(victim).permissions();
         QVERIFY(QFile::link(victim, StoreFile()));
         auto form = StartForm();
-        QCOMPARE(ListOf(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
         QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
         desktop_->nameAnswer = "X";
         form->GameTotal() = 40;

@@ -1,6 +1,7 @@
 // The top-five list: the place search with its equal-score rule, making room, the entry
 // with its name cut to the field, and every row of the worked example.
 
+#include "TopFiveText.h"
 #include "store/HighScoreTable.h"
 #include "store/StoredRecord.h"
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 using vantrel::StoredRecord;
+
+using vantrel::testing::TopFiveText;
 
 namespace {
 
@@ -24,16 +27,6 @@ StoredRecord RecordWith(const List& list)
         record.SetTopName(entry, list[static_cast<std::size_t>(entry - 1)].second);
     }
     return record;
-}
-
-QString Describe(const StoredRecord& record)
-{
-    QStringList entries;
-    for (int entry = 1; entry <= 5; ++entry) {
-        entries << QString::number(record.TopScore(entry)) + " " +
-                       QString::fromLatin1(record.TopName(entry));
-    }
-    return entries.join(", ");
 }
 
 // The list of the worked example.
@@ -68,7 +61,7 @@ private slots:
         if (place >= 1) {
             vantrel::EnterScore(record, place, "X", total);
         }
-        QCOMPARE(Describe(record), after);
+        QCOMPARE(TopFiveText(record), after);
     }
 
     void equalScoreGoesBelowEveryEqualEntry()
@@ -97,7 +90,7 @@ private slots:
         QCOMPARE(vantrel::FindPlace(record, 1), 1);
         vantrel::MakeRoom(record, 1);
         vantrel::EnterScore(record, 1, "Ann", 1);
-        QCOMPARE(Describe(record), QString("1 Ann, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(record), QString("1 Ann, 0 None, 0 None, 0 None, 0 None"));
     }
 
     void entryKeepsTheNameAsNextDefaultCutToTwentyThreeBytes()

@@ -2,6 +2,7 @@
 // refused values, the partial copy of a shorter value, spare bytes kept, and the two
 // store failures (a key that cannot be opened, a write refused after it opened).
 
+#include "TopFiveText.h"
 #include "store/HighScoreTable.h"
 #include "store/RecordStore.h"
 #include "store/StoreWriteError.h"
@@ -21,6 +22,8 @@ using vantrel::Registry;
 using vantrel::RegistryRoot;
 using vantrel::StoredRecord;
 using vantrel::ValueType;
+
+using vantrel::testing::TopFiveText;
 
 namespace {
 
@@ -75,16 +78,6 @@ void Update(const Registry& machine, StoredRecord& record, const vantrel::Record
 }
 
 void KeepAsItIs(StoredRecord&) {}
-
-QString ListOf(const StoredRecord& record)
-{
-    QStringList entries;
-    for (int entry = 1; entry <= 5; ++entry) {
-        entries << QString::number(record.TopScore(entry)) + " " +
-                       QString::fromLatin1(record.TopName(entry));
-    }
-    return entries.join(", ");
-}
 
 bool IsDefaults(const StoredRecord& record)
 {
@@ -308,18 +301,18 @@ private slots:
                [](StoredRecord& r) { vantrel::EnterGame(r, 112, std::string("Ann")); });
         Update(machine, second,
                [](StoredRecord& r) { vantrel::EnterGame(r, 128, std::string("Bob")); });
-        QCOMPARE(ListOf(second), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(second), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         // Quit stores its flags and nothing else of what it loaded long ago.
         Update(machine, idle, [](StoredRecord& r) { r.SetLargeCards(1); });
         StoredRecord stored;
         vantrel::LoadStoredRecord(machine, stored);
-        QCOMPARE(ListOf(stored), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(stored), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
         QCOMPARE(stored.LastName(), std::string("Bob"));
         QCOMPARE(int(stored.LargeCards()), 1);
         // A reset clears the list as stored now, and keeps the rest of what is stored.
         Update(machine, first, vantrel::ClearTopScores);
         vantrel::LoadStoredRecord(machine, stored);
-        QCOMPARE(ListOf(stored), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(TopFiveText(stored), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
         QCOMPARE(stored.LastName(), std::string("Bob"));
         QCOMPARE(int(stored.LargeCards()), 1);
     }
@@ -341,7 +334,7 @@ private slots:
             QCOMPARE(b.exitCode(), 0);
             StoredRecord stored;
             vantrel::LoadStoredRecord(MachineAt(file), stored);
-            QCOMPARE(ListOf(stored), QString("14 B14, 13 A13, 12 B12, 11 A11, 0 None"));
+            QCOMPARE(TopFiveText(stored), QString("14 B14, 13 A13, 12 B12, 11 A11, 0 None"));
         }
     }
 
