@@ -45,14 +45,15 @@ void TVantrelForm::showEvent(QShowEvent* event)
     }
 }
 
+// The first frame seen centres the window once, whether this watch or a move of the
+// window noticed it first.
 void TVantrelForm::WatchForFrame()
 {
-    const QSize before = knownFrame_;
     FitFrame();
-    if (!knownFrame_.isEmpty() && knownFrame_ != before) {
+    if (!knownFrame_.isEmpty()) {
         CentreOnScreen();
-    }
-    if (!knownFrame_.isEmpty() || frameWatchClock_.hasExpired(FrameWatchMilliseconds)) {
+        frameWatch_->stop();
+    } else if (frameWatchClock_.hasExpired(FrameWatchMilliseconds)) {
         frameWatch_->stop();
     }
 }
