@@ -1,125 +1,21 @@
 // The record and the top-five list through the real window: start-up loads, the
-// end-of-game check with its name prompt, Reset and View High Scores, Quit against the
-// close box across runs, and the two store failures as the player meets them.
-#include <QAction>
-#include <QDir>
+// end-of-game check with its name prompt, Reset and View High Scores, and Quit against
+// the close box across runs.
 #include <QtTest>
 
-#include <memory>
-#include <string>
-
-#include "FakeDesktop.h"
-#include "PrivateStores.h"
+#include "RecordFixture.h"
 #include "TopFiveText.h"
-#include "app/VantrelForm.h"
-#include "auxiliary/DonateReminder.h"
 #include "engine/Random.h"
-#include "paint/Canvas.h"
-#include "paint/PaintBox.h"
-#include "store/RecordStore.h"
 
 using namespace vantrel;
+using namespace vantrel::testing;
 
-using vantrel::testing::TopFiveText;
-
-namespace {
-
-const QString Value = QStringLiteral("fRegInfo");
-
-Registry MachineAt(const QString& file)
-{
-    return Registry(RegistryRoot::Machine, StoreLocation{file, false});
-}
-
-QByteArray BytesOf(const StoredRecord& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()), StoredRecord::Size);
-}
-
-}  // namespace
-
-class RecordCommandsTest : public QObject {
+class RecordCommandsTest : public QObject, private RecordFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakeDesktop> desktop_;
-
-    QString StoreFile() const { return dir_->filePath(QStringLiteral("machine.reg")); }
-
-    std::optional<QByteArray> Stored() const
-    {
-        auto key = MachineAt(StoreFile()).openExisting(RecordKeyPath);
-        return key ? key->readBytes(Value) : std::nullopt;
-    }
-
-    void StoreRecord(const StoredRecord& record)
-    {
-        auto key = MachineAt(StoreFile()).open(RecordKeyPath);
-        QVERIFY(key);
-        QVERIFY(key->writeBinary(Value, BytesOf(record)));
-    }
-
-    // The store's lock file replaced by a folder: the key opens and reads, every write
-    // is refused (whoever runs the test).
-    void RefuseWrites()
-    {
-        QFile::remove(StoreFile() + ".lock");
-        QVERIFY(QDir().mkpath(StoreFile() + ".lock"));
-    }
-
-    std::unique_ptr<TVantrelForm> StartForm()
-    {
-        auto form = std::make_unique<TVantrelForm>();
-        form->show();
-        return form;
-    }
-
-    // The list of the worked example, with a last name of its own.
-    static StoredRecord ExampleRecord()
-    {
-        StoredRecord record;
-        record.SetRecordDefaults();
-        const int scores[] = {150, 120, 120, 90, 0};
-        const char* names[] = {"A", "B", "C", "D", "None"};
-        for (int entry = 1; entry <= 5; ++entry) {
-            record.SetTopScore(entry, scores[entry - 1]);
-            record.SetTopName(entry, names[entry - 1]);
-        }
-        record.SetLastName("Kim");
-        return record;
-    }
-
-    void EndGameWith(TVantrelForm& form, int total)
-    {
-        form.GameTotal() = total;
-        form.CheckHighScore();
-    }
-
-    void MarkSurface(TVantrelForm& form)
-    {
-        form.canvas().SetBrushColour(Qt::magenta);
-        form.canvas().FillRect(0, 0, 400, 300);
-    }
-
-    bool SurfaceStillMarked(const TVantrelForm& form) const
-    {
-        return form.paintBox->Surface().pixelColor(200, 200) == QColor(Qt::magenta);
-    }
-
 private slots:
-    void init()
-    {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
-        testing::UsePrivateStores(*dir_);
-        desktop_ = std::make_unique<testing::FakeDesktop>();
-        // A first run as far as the donation reminder knows: it stays away today, so
-        // closing the window shows no dialog.
-        LoadDonateState(QCoreApplication::applicationFilePath());
-    }
-
-    void cleanup() { desktop_.reset(); }
+    void init() { StartCase(); }
+    void cleanup() { EndCase(); }
 
     void firstRunLoadsDefaultsAndCreatesNoValue()
     {
@@ -196,7 +92,7 @@ private slots:
             QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
         EndGameWith(*form, 199);
         QCOMPARE(form->Record.TopName(2), std::string("Zo\xEB \x80 \xE9"));
-        EndGameWith(*form, 198);  // the default shows the stored bytes as Latin-1
+        EndGameWith(*form, 198);  // the default shows the stored bytes as Windows-1252
         QCOMPARE(desktop_->prompts.last().preset,
                  QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
         desktop_->nameAnswer = "";
@@ -251,47 +147,6 @@ private slots:
         QVERIFY(desktop_->errors.isEmpty());
     }
 
-    void refusedWriteEndsTheCheckBeforeTheRedraw()
-    {
-        StoreRecord(ExampleRecord());
-        auto form = StartForm();
-        RefuseWrites();
-        form->HighScoreView = True;  // a redraw would paint the Top 5 view
-        MarkSurface(*form);
-        desktop_->nameAnswer = "X";
-        form->GameTotal() = 121;
-        form->RunHandler([&] { form->CheckHighScore(); });
-        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
-        QVERIFY(SurfaceStillMarked(*form));
-        QCOMPARE(form->Record.TopName(2), std::string("X"));  // lives in memory only
-        QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
-    }
-
-    void refusedSaveAtTheEndOfAGameLeavesTheNextGameReady()
-    {
-        auto form = StartForm();
-        ProgramRandom().Seed(0);  // a deal whose game scores, so an entry is made
-        RefuseWrites();
-        form->RunHandler([&] { form->NewGame(); });
-        for (int round = 1; round <= 5; ++round) {
-            if (round > 1) {
-                form->StartNextRound();
-            }
-            // Each placement runs as the mouse release does, inside the handler guard.
-            while (form->Placing != False) {
-                for (int column = 2; column <= 5 && form->Placing != False; ++column) {
-                    form->RunHandler([&] { form->PlaceCard(column); });
-                }
-            }
-        }
-        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
-        QCOMPARE(form->Board(1, 1), int(NextPrompt));
-        QVERIFY(form->GameTotal() > 0);
-        QCOMPARE(form->Record.TopScore(1), form->GameTotal());
-        form->RunHandler([&] { form->NewGame(); });
-        QCOMPARE(form->RoundNo, 1);
-    }
-
     void successfulCheckRedrawsTheTable()
     {
         auto form = StartForm();
@@ -339,62 +194,6 @@ private slots:
         QCOMPARE(form->HighScoreView, True);
     }
 
-    void keyThatCannotBeOpenedStartsAllZeroUnderTheRelaxedRules()
-    {
-        QFile blocker(dir_->filePath("not-a-folder"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        qputenv("VANTREL_MACHINE_STORE", (blocker.fileName() + "/machine.reg").toLocal8Bit());
-        auto form = StartForm();
-        QVERIFY(form->Record.bytes() == StoredRecord().bytes());
-        QVERIFY(form->MenuOptionsRelaxedRulesItem->isChecked());
-        QVERIFY(!form->MenuOptionsPlayRegGameItem->isChecked());
-        QCOMPARE(form->RegularRules, False);
-        QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
-        QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
-        form->GameTotal() = 12;
-        form->RunHandler([&] { form->CheckHighScore(); });
-        QCOMPARE(desktop_->prompts.size(), 1);
-        QCOMPARE(desktop_->prompts[0].preset, QString());
-        // The save cannot be made and the player is told; the entry lives in memory
-        // and View shows it.
-        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
-        form->MenuGameHighScoresItem->trigger();
-        QCOMPARE(form->Record.TopScore(1), 12);
-        form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_->errors.size(), 2);
-        QVERIFY(form->isVisible());
-    }
-
-    // Another user left a link to one of the player's files at the store's name:
-    // the game starts from the defaults, every save is refused with the error box,
-    // and the player's file is neither written nor changed in mode.
-    void plantedStoreLinkIsNeverFollowed()
-    {
-        const QString victim = dir_->filePath(QStringLiteral("profile"));
-        QFile file(victim);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("the player's own file\n");
-        file.close();
-        const QFileDevice::Permissions mode = QFileInfo(victim).permissions();
-        QVERIFY(QFile::link(victim, StoreFile()));
-        auto form = StartForm();
-        QCOMPARE(TopFiveText(form->Record), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
-        desktop_->nameAnswer = "X";
-        form->GameTotal() = 40;
-        form->RunHandler([&] { form->CheckHighScore(); });
-        desktop_->confirmAnswer = true;
-        form->MenuOptionsResetHighItem->trigger();
-        form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_->errors, QStringList(3, "Failed to set data for 'fRegInfo'"));
-        QVERIFY(form->isVisible());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("the player's own file\n"));
-        QCOMPARE(QFileInfo(victim).permissions(), mode);
-        QVERIFY(QFileInfo(StoreFile()).isSymLink());
-    }
-
     void largeCardsSurviveQuitButNotTheCloseBox()
     {
         auto first = StartForm();
@@ -422,16 +221,6 @@ private slots:
         QCOMPARE(int(stored[StoredRecord::PlayRegGameOffset]), 0);
         QCOMPARE(int(stored[StoredRecord::AltColorsOffset]), 1);
         QCOMPARE(int(stored[StoredRecord::LargeCardsOffset]), 1);
-    }
-
-    void quitWithARefusedWriteKeepsTheWindowOpen()
-    {
-        StoreRecord(ExampleRecord());
-        auto form = StartForm();
-        RefuseWrites();
-        form->MenuGameQuitItem->trigger();
-        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'"});
-        QVERIFY(form->isVisible());
     }
 };
 
