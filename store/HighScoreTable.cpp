@@ -27,29 +27,29 @@ void MakeRoom(StoredRecord& record, int place)
     }
 }
 
-std::string CutName(const std::string& latin1Name)
+std::string CutName(const std::string& storedName)
 {
-    return latin1Name.substr(0, StoredRecord::NameCapacity);
+    return storedName.substr(0, StoredRecord::NameCapacity);
 }
 
-void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, std::int32_t total)
+void EnterScore(StoredRecord& record, int place, const std::string& storedName, std::int32_t total)
 {
     assert(place >= 1 && place <= StoredRecord::TopEntries);
-    const std::string name = CutName(latin1Name);
+    const std::string name = CutName(storedName);
     record.SetLastName(name);
     record.SetTopName(place, name);
     record.SetTopScore(place, total);
 }
 
 void EnterGame(StoredRecord& record, std::int32_t total,
-               const std::optional<std::string>& latin1Name)
+               const std::optional<std::string>& storedName)
 {
     const int place = FindPlace(record, total);
     if (place < 1) {
         return;
     }
     MakeRoom(record, place);
-    EnterScore(record, place, latin1Name.value_or(record.LastName()), total);
+    EnterScore(record, place, storedName.value_or(record.LastName()), total);
 }
 
 void ClearTopScores(StoredRecord& record)

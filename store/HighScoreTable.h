@@ -24,10 +24,10 @@ int FindPlace(const StoredRecord& record, std::int32_t total);
 void MakeRoom(StoredRecord& record, int place);
 
 // The first 23 bytes of a single-byte name: what a name field can hold.
-std::string CutName(const std::string& latin1Name);
+std::string CutName(const std::string& storedName);
 
 // Writes the entry at place (1..5) and keeps the name as the next prompt's default.
-void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, std::int32_t total);
+void EnterScore(StoredRecord& record, int place, const std::string& storedName, std::int32_t total);
 
 // A finished game's total entered into the list as record holds it, by the same place
 // search and room as above: under name, or, when the player was not asked for one,
@@ -35,7 +35,7 @@ void EnterScore(StoredRecord& record, int place, const std::string& latin1Name, 
 // no entry changes nothing. This is how a game's entry joins the list as another copy
 // of the game may have left it since the player was asked.
 void EnterGame(StoredRecord& record, std::int32_t total,
-               const std::optional<std::string>& latin1Name);
+               const std::optional<std::string>& storedName);
 
 // Every entry "None" with 0; the tag, the flags and the last name stay.
 void ClearTopScores(StoredRecord& record);

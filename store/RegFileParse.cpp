@@ -115,7 +115,7 @@ std::optional<RegValue> typedHexValue(std::string_view data, bool oldStyle)
     // Old-style files hold text values as single-byte characters.
     const bool text = type == ValueType::String || type == ValueType::ExpandString ||
                       type == ValueType::MultiString;
-    if (oldStyle && text) bytes = regtext::widenLatin1(*bytes);
+    if (oldStyle && text) bytes = regtext::widenWindows1252(*bytes);
     return RegValue{{}, type, std::move(*bytes)};
 }
 

@@ -1,5 +1,7 @@
 #include "store/RegText.h"
 
+#include "store/Windows1252.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringDecoder>
@@ -90,9 +92,14 @@ std::optional<std::string> fromUtf16le(const std::vector<std::uint8_t>& bytes)
     return text.toStdString();
 }
 
-std::vector<std::uint8_t> widenLatin1(const std::vector<std::uint8_t>& bytes)
+std::vector<std::uint8_t> widenWindows1252(const std::vector<std::uint8_t>& bytes)
 {
-    return utf16le(QString::fromLatin1(viewOf(viewOf(bytes))), false);
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const std::uint8_t byte : bytes) {
+        text.append(QChar(static_cast<char16_t>(Windows1252Character(byte).value_or(byte))));
+    }
+    return utf16le(text, false);
 }
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b)

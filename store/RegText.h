@@ -26,9 +26,10 @@ std::vector<std::uint8_t> toUtf16le(std::string_view utf8, bool terminate);
 // (odd size, lone surrogate). A trailing NUL code unit, if any, is dropped.
 std::optional<std::string> fromUtf16le(const std::vector<std::uint8_t>& bytes);
 
-// Single-byte text (as old-style files hold it) widened to UTF-16LE, one code unit
-// per byte, taking each byte as Latin-1.
-std::vector<std::uint8_t> widenLatin1(const std::vector<std::uint8_t>& bytes);
+// Single-byte Windows-1252 text (as old-style files hold it) widened to UTF-16LE, one
+// code unit per byte. A byte that stands for no character keeps its own code, as the
+// native converter does, so nothing is lost.
+std::vector<std::uint8_t> widenWindows1252(const std::vector<std::uint8_t>& bytes);
 
 // ASCII-only case folding; the store compares key and value names this way.
 bool sameNameIgnoringCase(std::string_view a, std::string_view b);

@@ -46,7 +46,7 @@ public:
     // Entries 1..5, 1 the best.
     std::int32_t TopScore(int entry) const;
     void SetTopScore(int entry, std::int32_t score);
-    // Texts are single-byte (Latin-1) strings, at most the field's capacity long.
+    // Texts are single-byte (Windows-1252) strings, at most the field's capacity long.
     std::string TopName(int entry) const;
     void SetTopName(int entry, const std::string& name);
     std::string LastName() const;

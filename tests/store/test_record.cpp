@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <iconv.h>
+
 #include <numeric>
 #include <string>
 #include <vector>
@@ -151,6 +153,37 @@ private slots:
         }
         QCOMPARE(vantrel::StoredBytesFromName(shown), back);
         QCOMPARE(vantrel::NameFromStoredBytes(std::string("Kim\0\x01rest", 9)), QString("Kim"));
+    }
+
+    // The bytes where Windows-1252 departs from Latin-1, each as the system's own
+    // converter reads it (a byte it refuses stands for no character: '?').
+    void highBytesReadAsTheSystemConverterReadsThem_data()
+    {
+        QTest::addColumn<int>("byte");
+        for (int byte = 0x80; byte <= 0x9F; ++byte) {
+            QTest::newRow(qPrintable(QString::number(byte, 16))) << byte;
+        }
+    }
+
+    void highBytesReadAsTheSystemConverterReadsThem()
+    {
+        QFETCH(int, byte);
+        const iconv_t converter = iconv_open("UTF-32LE", "WINDOWS-1252");
+        QVERIFY(converter != iconv_t(-1));
+        char in = static_cast<char>(byte);
+        char32_t out = 0;
+        char* from = &in;
+        char* to = reinterpret_cast<char*>(&out);
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        const bool known = iconv(converter, &from, &inLeft, &to, &outLeft) != std::size_t(-1);
+        iconv_close(converter);
+        const QString expected = known ? QString::fromUcs4(&out, 1) : QStringLiteral("?");
+        const std::string stored(1, in);
+        QCOMPARE(vantrel::NameFromStoredBytes(stored), expected);
+        if (known) {
+            QCOMPARE(vantrel::StoredBytesFromName(expected), stored);
+        }
     }
 };
 

@@ -180,7 +180,7 @@ private slots:
             "  [ hklm\\software\\vantrel ]  \n"
             "\"A\" = dword: 0000002A\n"
             "\"B\"=HEX:01, 02 ,3\n"
-            "\"S\"=hex(2):41,42,00\n"
+            "\"S\"=hex(2):41,80,92,81,00\n"
             "[-HKEY_LOCAL_MACHINE\\Software\\Gone]\n"
             "\"Lost\"=dword:00000001\n"
             "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\n"
@@ -190,7 +190,8 @@ private slots:
         QCOMPARE(file.keys().size(), std::size_t(1));
         QCOMPARE(dataOf(file, key, "a"), (std::vector<std::uint8_t>{42, 0, 0, 0}));
         QCOMPARE(dataOf(file, key, "B"), (std::vector<std::uint8_t>{1, 2, 3}));
-        QCOMPARE(dataOf(file, key, "S"), wide(QStringLiteral("AB")));  // single bytes widened
+        // Single Windows-1252 bytes widened; one that stands for no character keeps its code.
+        QCOMPARE(dataOf(file, key, "S"), wide(QString::fromUtf16(u"A\u20AC\u2019\u0081")));
         QCOMPARE(dataOf(file, key, "C"), wide(QStringLiteral("merged")));
         QVERIFY(valueOf(file, "HKLM\\Software\\Gone", "Lost") == nullptr);
     }
