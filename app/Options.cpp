@@ -9,14 +9,14 @@ namespace vantrel {
 
 void TVantrelForm::ApplyStoredOptions()
 {
-    MenuOptionsSetLargeCards->setChecked(Record.LargeCards() != 0);
-    MenuOptionsAltColorsItem->setChecked(Record.AltColors() != 0);
-    if (Record.LargeCards() != 0) {
+    MenuOptionsSetLargeCards->setChecked(Record().LargeCards() != 0);
+    MenuOptionsAltColorsItem->setChecked(Record().AltColors() != 0);
+    if (Record().LargeCards() != 0) {
         SetLargeCards();
     } else {
         SetRegularCards();
     }
-    if (Record.AltColors() != 0) {
+    if (Record().AltColors() != 0) {
         SetAltColors();
     } else {
         SetNormalColors();

@@ -17,12 +17,9 @@ const char* const ResetQuestion = "Do you really want to reset the High Scores?"
 
 }  // namespace
 
-void TVantrelForm::LoadRecord() { LoadStoredRecord(machineStore_, Record); }
+void TVantrelForm::LoadRecord() { keptRecord_.Load(); }
 
-void TVantrelForm::SaveRecord(const RecordChange& change)
-{
-    UpdateStoredRecord(machineStore_, Record, change);
-}
+void TVantrelForm::SaveRecord(const RecordChange& change) { keptRecord_.Save(change); }
 
 void TVantrelForm::CheckHighScore()
 {
@@ -30,16 +27,17 @@ void TVantrelForm::CheckHighScore()
     // The player is asked for a name when the total enters the list as this copy
     // holds it; the entry then joins the list as the store holds it at the save.
     std::optional<std::string> name;
-    if (FindPlace(Record, FinalTotal) >= 1) {
+    if (FindPlace(Record(), FinalTotal) >= 1) {
         const QString typed = CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
                                                        QString::fromLatin1(HighScorePrompt),
-                                                       NameFromStoredBytes(Record.LastName()));
+                                                       NameFromStoredBytes(Record().LastName()));
         name = StoredBytesFromName(typed);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so
-    // the table is not redrawn.
+    // the table is not redrawn. The entry is kept by value: a refused save keeps it for
+    // the next one.
     const std::int32_t total = FinalTotal;
-    SaveRecord([&](StoredRecord& record) { EnterGame(record, total, name); });
+    SaveRecord([total, name](StoredRecord& record) { EnterGame(record, total, name); });
     DrawBoard();
 }
 
@@ -61,8 +59,8 @@ TopFive TVantrelForm::TopScores() const
 {
     TopFive top;
     for (int i = 1; i <= TopEntryCount; ++i) {
-        top[static_cast<std::size_t>(i - 1)] = {NameFromStoredBytes(Record.TopName(i)),
-                                                Record.TopScore(i)};
+        top[static_cast<std::size_t>(i - 1)] = {NameFromStoredBytes(Record().TopName(i)),
+                                                Record().TopScore(i)};
     }
     return top;
 }

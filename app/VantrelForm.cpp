@@ -19,7 +19,6 @@
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
 #include "platform/TerminalText.h"
-#include "store/StoreFile.h"
 
 namespace vantrel {
 
@@ -59,7 +58,10 @@ void SeedRandomGenerator()
 
 }  // namespace
 
-TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
+TVantrelForm::TVantrelForm(QWidget* parent)
+    : QMainWindow(parent),
+      keptRecord_(Registry(RegistryRoot::Machine, machineStoreLocation(),
+                           StoreHooks{ShowBusyWhileTheStoreWaits, {}}))
 {
     setObjectName(QStringLiteral("VantrelForm"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/vantrel")));
@@ -71,7 +73,6 @@ TVantrelForm::TVantrelForm(QWidget* parent) : QMainWindow(parent)
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     // Key preview: the window sees every key before the focused control does.
     qApp->installEventFilter(this);
-    setStoreLockWaitObserver(ShowBusyWhileTheStoreWaits);
     FormCreate();
 }
 
@@ -162,6 +163,10 @@ bool TVantrelForm::eventFilter(QObject* watched, QEvent* event)
 
 void TVantrelForm::closeEvent(QCloseEvent* event)
 {
+    // Closed by its frame with changes the store refused before: they get one more
+    // try, so that an entry is not lost because the lock was busy a moment. (Quit has
+    // saved everything before it closes.)
+    RunHandler([this] { keptRecord_.SavePendingChanges(); });
     RunHandler([this] { FormClose(); });
     event->accept();
 }
@@ -197,6 +202,6 @@ void TVantrelForm::CheckRulesItem(bool regular)
     MenuOptionsRelaxedRulesItem->setChecked(!regular);
 }
 
-int TVantrelForm::StoredPlayRegGame() const { return Record.PlayRegGame(); }
+int TVantrelForm::StoredPlayRegGame() const { return Record().PlayRegGame(); }
 
 }  // namespace vantrel

@@ -12,6 +12,7 @@
 #include "paint/Colours.h"
 #include "paint/Pictures.h"
 #include "paint/TablePainter.h"
+#include "store/KeptRecord.h"
 #include "store/RecordStore.h"
 #include "store/StoredRecord.h"
 
@@ -80,9 +81,8 @@ public:
     std::uint32_t PanelColour = NormalColours.panel;
 
     // --- the stored record in memory -------------------------------------------------
-    StoredRecord Record;
-    // Where the record is kept, chosen once at start-up.
-    Registry machineStore_{RegistryRoot::Machine};
+    // The record as the player sees it, with the changes the store has not taken yet.
+    const StoredRecord& Record() const { return keptRecord_.Record(); }
 
     // --- commands -------------------------------------------------------------------
     void MenuGameExitItemClick();
@@ -127,6 +127,7 @@ public:
     // Saves one command's change into the record as the store holds it now.
     void SaveRecord(const RecordChange& change);
     void CheckHighScore() override;
+    bool HasUnsavedChanges() const { return keptRecord_.HasPendingChanges(); }
 
     // Runs one command or event handler the way the message loop does: an error that
     // escapes it ends the handler and is shown in the standard error box.
@@ -168,6 +169,8 @@ private:
     void ApplyColours(const ColourScheme& colours);
     TablePainter Painter();
 
+    // Where the record is kept is chosen once, when the window is made.
+    KeptRecord keptRecord_;
     int outerWidth_ = RegularCardsWindowWidth;
     int outerHeight_ = WindowHeight;
     QSize knownFrame_;

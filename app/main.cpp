@@ -15,6 +15,7 @@
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
 #include "platform/TerminalText.h"
+#include "store/StorePaths.h"
 
 namespace {
 
@@ -97,6 +98,20 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
+// Without a home folder there is nowhere to keep the list, the options and the
+// reminder's state: the game plays on, and says once why nothing is kept.
+void ReportStoresThatAreOff()
+{
+    for (const vantrel::StoreLocation& location :
+         {vantrel::machineStoreLocation(), vantrel::userStoreLocation()}) {
+        if (!location.unavailable.isEmpty()) {
+            std::fprintf(stderr, "vantrel: nothing is kept between runs: %s\n",
+                         vantrel::EscapedForTerminal(location.unavailable.toStdString()).c_str());
+            return;
+        }
+    }
+}
+
 void ReleaseStartupMessages(QtMessageHandler previous)
 {
     qInstallMessageHandler(previous);
@@ -132,6 +147,7 @@ int main(int argc, char* argv[])
     const QString startedAs = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0'
                                   ? QString::fromLocal8Bit(argv[0])
                                   : QApplication::applicationFilePath();
+    ReportStoresThatAreOff();
     vantrel::LoadDonateState(startedAs);
 
     int result = 0;

@@ -4,7 +4,10 @@
 # being mapped, and the resident memory one second after that. Prints the median of
 # each over the runs (the two programs take turns, so drift hits both alike).
 #
-#   benchmarks/startup_benchmark.sh BUILD/vantrel BUILD/empty_window [runs]
+#   benchmarks/startup_benchmark.sh [--lock-held] BUILD/vantrel BUILD/empty_window [runs]
+#
+# --lock-held: another program holds the store's lock through every run, as a second
+# copy of the game in the middle of a save would; start-up must not wait for it.
 #
 # How the map is timed: xev listens on the root window for the structure events of
 # its children, and every line it prints is stamped with bash's $EPOCHREALTIME (no
@@ -14,8 +17,13 @@
 # a millisecond, without polling. Needs Xvfb, xev (x11-utils) and xdotool.
 set -euo pipefail
 
+LOCK_HELD=
+if [ "${1:-}" = --lock-held ]; then
+    LOCK_HELD=1
+    shift
+fi
 if [ $# -lt 2 ] || [ $# -gt 3 ]; then
-    echo "usage: $0 PATH/TO/vantrel PATH/TO/empty_window [runs]" >&2
+    echo "usage: $0 [--lock-held] PATH/TO/vantrel PATH/TO/empty_window [runs]" >&2
     exit 2
 fi
 GAME=$(readlink -f "$1")
@@ -27,7 +35,7 @@ esac
 for program in "$GAME" "$EMPTY"; do
     [ -x "$program" ] || { echo "$0: '$program' is not an executable file" >&2; exit 2; }
 done
-for tool in Xvfb xev xdotool stdbuf; do
+for tool in Xvfb xev xdotool stdbuf flock; do
     command -v "$tool" >/dev/null || { echo "$0: '$tool' is missing" >&2; exit 2; }
 done
 
@@ -36,11 +44,12 @@ EMPTY_TITLE='^Empty Window$'
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/vantrel-startup.XXXXXX")
 XVFB_PID=
+LOCK_PID=
 XEV_PID=
 STAMP_PID=
 PROGRAM_PID=
 cleanup() {
-    for pid in $PROGRAM_PID $XEV_PID $STAMP_PID $XVFB_PID; do
+    for pid in $PROGRAM_PID $XEV_PID $STAMP_PID $LOCK_PID $XVFB_PID; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -61,6 +70,12 @@ export QT_QPA_PLATFORM=xcb
 # The game's stores in the scratch folder, never in the user's or the machine's.
 export VANTREL_MACHINE_STORE="$WORK/machine.reg"
 export VANTREL_USER_STORE="$WORK/user.reg"
+if [ -n "$LOCK_HELD" ]; then
+    # The shell becomes the sleep, so the one process that holds the lock is LOCK_PID.
+    (exec 9>"$WORK/machine.reg.lock" && flock 9 && exec sleep infinity) &
+    LOCK_PID=$!
+    sleep 0.2
+fi
 
 # Stamps every line of xev as it arrives: "seconds.micros line".
 EVENTS="$WORK/events.log"
@@ -133,7 +148,9 @@ empty_ms=$(cut -d' ' -f1 "$WORK/empty" | median)
 game_kib=$(cut -d' ' -f2 "$WORK/game" | median)
 empty_kib=$(cut -d' ' -f2 "$WORK/empty" | median)
 
-echo "start-up to the mapped main window, medians of $RUNS runs each:"
+condition=
+[ -z "$LOCK_HELD" ] || condition=", the store lock held by another program"
+echo "start-up to the mapped main window, medians of $RUNS runs each$condition:"
 echo "  game:   every run (ms): $(cut -d' ' -f1 "$WORK/game" | tr '\n' ' ')"
 echo "  empty:  every run (ms): $(cut -d' ' -f1 "$WORK/empty" | tr '\n' ' ')"
 awk -v g="$game_ms" -v e="$empty_ms" -v gk="$game_kib" -v ek="$empty_kib" 'BEGIN {

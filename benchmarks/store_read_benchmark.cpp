@@ -24,7 +24,7 @@ double MedianReadMilliseconds(const QString& path)
     for (int run = 0; run < Runs; ++run) {
         QElapsedTimer clock;
         clock.start();
-        const vantrel::StoreFileContents contents = vantrel::readStoreFile(path);
+        const vantrel::StoreFileContents contents = vantrel::readStoreFile({path, false});
         millis.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         if (contents.state != vantrel::StoreFileState::Read || contents.file.keys().empty()) {
             std::fprintf(stderr, "store_read_benchmark: %s was not read\n", qPrintable(path));

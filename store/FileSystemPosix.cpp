@@ -9,8 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
-#include <random>
+#include <cstring>
 #include <thread>
 #include <utility>
 
@@ -25,106 +24,135 @@ constexpr int SafeOpen = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 // in a loop from starving the others.
 constexpr auto LockPoll = std::chrono::milliseconds(2);
 
-// A folder of a few files; one that has been filled with many more is not read
-// further, so nobody can stall a save by planting entries.
-constexpr int MostFolderEntriesLooked = 4096;
-
-constexpr std::string_view TemporaryInfix = ".tmp-";
-
-mode_t storeMode(Sharing sharing) { return sharing == Sharing::Group ? 0644 : 0600; }
-mode_t lockMode(Sharing sharing) { return sharing == Sharing::Group ? 0660 : 0600; }
-
-bool isRegularFile(int fd)
+constexpr unsigned LockPermissions(Sharing sharing)
 {
-    struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    return sharing == Sharing::Group ? 0660 : 0600;
+}
+constexpr unsigned PermissionBits = 0666;
+constexpr mode_t PrivateFolderMode = 0700;
+
+// Why a file that is there may not be read as a store file, or nothing when it may.
+std::string refusalOf(const struct stat& info, std::size_t maxBytes, Trust trust)
+{
+    if (!S_ISREG(info.st_mode)) return "it is not a regular file";
+    if (info.st_nlink != 1) return "it has more than one name (a hard link)";
+    if (trust == Trust::Private && info.st_uid != ::geteuid()) return "it belongs to another user";
+    if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes)
+        return "it is larger than a store file may be";
+    return {};
 }
 
-ReadResult readOpened(int openResult, std::size_t maxBytes)
+ReadResult unreadable(std::string problem)
 {
-    if (openResult < 0)
-        return {
-            errno == ENOENT || errno == ENOTDIR ? ReadOutcome::Missing : ReadOutcome::Unreadable,
-            {}};
-    const Descriptor fd(openResult);
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::size_t>(info.st_size) > maxBytes)
-        return {ReadOutcome::Unreadable, {}};
-    // The file may grow while it is read: one byte more than the limit tells.
-    std::string bytes(maxBytes + 1, '\0');
+    return {ReadOutcome::Unreadable, {}, std::move(problem)};
+}
+
+// Reads what remains of fd into a buffer sized by the file; a file that grows past
+// maxBytes while it is read is refused.
+ReadResult readWhole(int fd, std::size_t expected, std::size_t maxBytes)
+{
+    std::string bytes(expected + 1, '\0');  // one byte more than expected tells growth
     std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+    while (true) {
+        if (filled == bytes.size()) {
+            if (bytes.size() > maxBytes) return unreadable("it is larger than a store file may be");
+            bytes.resize(std::min(bytes.size() * 2, maxBytes + 1));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return {ReadOutcome::Unreadable, {}};
+        if (got < 0) return unreadable(describeError(errno));
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
-    if (filled > maxBytes) return {ReadOutcome::Unreadable, {}};
+    if (filled > maxBytes) return unreadable("it is larger than a store file may be");
     bytes.resize(filled);
-    return {ReadOutcome::Read, std::move(bytes)};
+    return {ReadOutcome::Read, std::move(bytes), {}, 0600};
 }
 
-bool writeAll(int fd, std::string_view bytes)
+ReadResult readOpened(int openResult, std::size_t maxBytes, Trust trust)
+{
+    if (openResult < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return {};
+        return unreadable(errno == ELOOP ? "it is a link" : describeError(errno));
+    }
+    const Descriptor fd(openResult);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) return unreadable(describeError(errno));
+    if (std::string refusal = refusalOf(info, maxBytes, trust); !refusal.empty())
+        return unreadable(std::move(refusal));
+    ReadResult result = readWhole(fd.get(), static_cast<std::size_t>(info.st_size), maxBytes);
+    result.permissions = info.st_mode & PermissionBits;
+    return result;
+}
+
+// A step of a save: the fault asked first, then the call; errno tells why it failed.
+template <typename Call>
+bool step(const SaveFault& fault, SaveStep which, Call call)
+{
+    if (fault) {
+        if (const int error = fault(which); error != 0) {
+            errno = error;
+            return false;
+        }
+    }
+    return call();
+}
+
+bool writeAll(int fd, std::string_view bytes, const SaveFault& fault)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
+        ssize_t written = -1;
+        if (!step(fault, SaveStep::Write, [&] {
+                written = ::write(fd, bytes.data(), bytes.size());
+                return written >= 0;
+            })) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
 
-std::string randomSuffix()
+// Why a private folder may not hold the player's files, or nothing when it may.
+std::string folderRefusal(const struct stat& info)
 {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    static constexpr std::string_view Digits = "0123456789abcdef";
-    std::uint64_t value = generator();
-    std::string out(16, '0');
-    for (char& c : out) {
-        c = Digits[value & 0xF];
-        value >>= 4;
-    }
-    return out;
-}
-
-// A new file beside name, created exclusively; its name is returned through tempName.
-int createTemporary(int folder, const std::string& name, std::string& tempName)
-{
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tempName = name + std::string(TemporaryInfix) + randomSuffix();
-        const int fd =
-            ::openat(folder, tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | SafeOpen, 0600);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
+    if (info.st_uid != ::geteuid()) return "it belongs to another user";
+    const bool groupOfOthers = (info.st_mode & S_IWGRP) != 0 && info.st_gid != ::getegid();
+    if ((info.st_mode & S_IWOTH) != 0 || groupOfOthers) return "other users may write to it";
+    return {};
 }
 
 // The lock file, made when missing. Its mode is set only when we made it.
-int openLockFile(int folder, const std::string& name, Sharing sharing)
+Result<Descriptor> openLockFile(int folder, const std::string& name, Sharing sharing)
 {
     for (int attempt = 0; attempt < 4; ++attempt) {
-        int fd = ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | SafeOpen, 0600);
-        if (fd >= 0) {
-            if (::fchmod(fd, lockMode(sharing)) != 0) {
-                ::close(fd);
-                return -1;
-            }
-            return fd;
+        Descriptor made(::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | SafeOpen, 0600));
+        if (made.get() >= 0) {
+            if (::fchmod(made.get(), LockPermissions(sharing)) != 0)
+                return {std::nullopt, name + " cannot be made: " + describeError(errno)};
+            return {std::move(made), {}};
         }
-        if (errno != EEXIST) return -1;
-        fd = ::openat(folder, name.c_str(), O_RDWR | SafeOpen);
-        if (fd >= 0) {
-            if (isRegularFile(fd)) return fd;
-            ::close(fd);
-            return -1;
+        if (errno != EEXIST)
+            return {std::nullopt, name + " cannot be made: " + describeError(errno)};
+        Descriptor found(::openat(folder, name.c_str(), O_RDWR | SafeOpen));
+        if (found.get() >= 0) {
+            struct stat info {};
+            if (::fstat(found.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)
+                return {std::nullopt, name + " is not a regular file of one name"};
+            return {std::move(found), {}};
         }
+        // A link, a folder, or a file we may not open: never waited for.
+        if (errno == ELOOP || errno == EISDIR || errno == ENXIO)
+            return {std::nullopt, name + " is not a regular file of one name"};
         if (errno != ENOENT)
-            return -1;  // a link, a folder, or a file we may not open: never waited for
+            return {std::nullopt, name + " cannot be opened: " + describeError(errno)};
     }
-    return -1;
+    return {std::nullopt, name + " keeps vanishing"};
 }
 
 }  // namespace
@@ -143,9 +171,23 @@ Descriptor::~Descriptor()
     if (fd_ >= 0) ::close(fd_);
 }
 
-ReadResult readRegularFile(const std::string& path, std::size_t maxBytes)
+std::string describeError(int error)
 {
-    return readOpened(::open(path.c_str(), O_RDONLY | SafeOpen), maxBytes);
+    switch (error) {
+        case ENOSPC:
+            return "the disk is full";
+        case EDQUOT:
+            return "the disk quota is used up";
+        case EROFS:
+            return "the file system is read-only";
+        case EACCES:
+        case EPERM:
+            return "this user may not do that there";
+        case EIO:
+            return "the disk reported an input/output error";
+        default:
+            return std::strerror(error);
+    }
 }
 
 bool folderIsWritable(const std::string& path)
@@ -155,78 +197,121 @@ bool folderIsWritable(const std::string& path)
            ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
-bool makeFolders(const std::string& path)
+Outcome makePrivateFolders(const std::string& path)
 {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string prefix = path.substr(0, slash);
-        if (!prefix.empty() && ::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return false;
+        if (!prefix.empty() && ::mkdir(prefix.c_str(), PrivateFolderMode) != 0 && errno != EEXIST)
+            return {"the folder " + prefix + " cannot be made: " + describeError(errno)};
         if (slash == std::string::npos) break;
     }
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return {};
 }
 
-std::optional<Folder> Folder::open(const std::string& path)
+std::string temporaryNameFor(const std::string& name)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    return Folder(fd);
+    return name + ".tmp-" + std::to_string(::geteuid());
+}
+
+Result<Folder> Folder::open(const std::string& path, Trust trust)
+{
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0) return {std::nullopt, "its folder cannot be opened: " + describeError(errno)};
+    if (trust == Trust::Private) {
+        struct stat info {};
+        if (::fstat(fd.get(), &info) != 0)
+            return {std::nullopt, "its folder cannot be opened: " + describeError(errno)};
+        if (std::string refusal = folderRefusal(info); !refusal.empty())
+            return {std::nullopt, "its folder " + path + " is refused: " + refusal};
+    }
+    return {Folder(fd.release(), trust), {}};
 }
 
 ReadResult Folder::read(const std::string& name, std::size_t maxBytes) const
 {
-    return readOpened(::openat(fd_.get(), name.c_str(), O_RDONLY | SafeOpen), maxBytes);
+    return readOpened(::openat(fd_.get(), name.c_str(), O_RDONLY | SafeOpen), maxBytes, trust_);
 }
 
-bool Folder::replace(const std::string& name, std::string_view bytes, Sharing sharing) const
+Outcome Folder::writeTemporary(const std::string& temporary, std::string_view bytes,
+                               unsigned permissions, const SaveFault& fault) const
 {
-    std::string tempName;
-    Descriptor temp(createTemporary(fd_.get(), name, tempName));
-    if (temp.get() < 0) return false;
-    const bool written = ::fchmod(temp.get(), storeMode(sharing)) == 0 &&
-                         writeAll(temp.get(), bytes) && ::fsync(temp.get()) == 0 &&
-                         ::close(temp.release()) == 0;
-    if (!written || ::renameat(fd_.get(), tempName.c_str(), fd_.get(), name.c_str()) != 0) {
-        ::unlinkat(fd_.get(), tempName.c_str(), 0);
-        return false;
+    // A file of ours under this name was left by a save that was killed; no save of
+    // ours runs now, under the lock.
+    ::unlinkat(fd_.get(), temporary.c_str(), 0);
+    Descriptor file(
+        ::openat(fd_.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | SafeOpen, 0600));
+    if (file.get() < 0) return {"a new file cannot be made: " + describeError(errno)};
+    const bool written = ::fchmod(file.get(), permissions & PermissionBits) == 0 &&
+                         writeAll(file.get(), bytes, fault) &&
+                         step(fault, SaveStep::Sync, [&] { return ::fsync(file.get()) == 0; }) &&
+                         ::close(file.release()) == 0;
+    if (written) return {};
+    const int error = errno;
+    ::unlinkat(fd_.get(), temporary.c_str(), 0);
+    return {describeError(error)};
+}
+
+Outcome Folder::replace(const std::string& name, const std::string& temporary,
+                        std::string_view bytes, unsigned permissions, const SaveFault& fault) const
+{
+    if (Outcome written = writeTemporary(temporary, bytes, permissions, fault); !written.ok())
+        return written;
+    if (!step(fault, SaveStep::Rename, [&] {
+            return ::renameat(fd_.get(), temporary.c_str(), fd_.get(), name.c_str()) == 0;
+        })) {
+        const int error = errno;
+        ::unlinkat(fd_.get(), temporary.c_str(), 0);
+        return {describeError(error)};
     }
     // The new name must outlive a crash as well as the new contents. Some file
     // systems cannot flush a folder; the rename has been made either way.
     ::fsync(fd_.get());
-    return true;
+    return {};
 }
 
-void Folder::removeStaleTemporaries(const std::string& name, std::chrono::seconds age) const
+Outcome Folder::add(const std::string& name, const std::string& temporary, std::string_view bytes,
+                    unsigned permissions, const SaveFault& fault) const
 {
+    if (Outcome written = writeTemporary(temporary, bytes, permissions, fault); !written.ok())
+        return written;
+    // A second name for the new file, which fails rather than replace anything; then
+    // the temporary name goes.
+    const bool linked = step(fault, SaveStep::Rename, [&] {
+        return ::linkat(fd_.get(), temporary.c_str(), fd_.get(), name.c_str(), 0) == 0;
+    });
+    const int error = errno;
+    ::unlinkat(fd_.get(), temporary.c_str(), 0);
+    if (!linked) return {name + " cannot be made: " + describeError(error)};
+    ::fsync(fd_.get());
+    return {};
+}
+
+std::vector<std::string> Folder::namesStartingWith(std::string_view prefix) const
+{
+    std::vector<std::string> names;
     const int listing = ::openat(fd_.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (listing < 0) return;
+    if (listing < 0) return names;
     DIR* entries = ::fdopendir(listing);
     if (entries == nullptr) {
         ::close(listing);
-        return;
+        return names;
     }
-    const std::string prefix = name + std::string(TemporaryInfix);
-    const std::time_t now = std::time(nullptr);
-    int looked = 0;
     while (const dirent* entry = ::readdir(entries)) {
-        if (++looked > MostFolderEntriesLooked) break;
-        const std::string_view entryName(entry->d_name);
-        if (!entryName.starts_with(prefix)) continue;
-        struct stat info {};
-        if (::fstatat(fd_.get(), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-            now - info.st_mtime > age.count())
-            ::unlinkat(fd_.get(), entry->d_name, 0);
+        if (std::string_view(entry->d_name).starts_with(prefix)) names.emplace_back(entry->d_name);
     }
     ::closedir(entries);
+    return names;
 }
 
-std::optional<FileLock> FileLock::acquire(const Folder& folder, const std::string& name,
-                                          Sharing sharing, std::chrono::milliseconds wait,
-                                          const std::function<void(bool)>& waiting)
+void Folder::remove(const std::string& name) const { ::unlinkat(fd_.get(), name.c_str(), 0); }
+
+Result<FileLock> FileLock::acquire(const Folder& folder, const std::string& name, Sharing sharing,
+                                   std::chrono::milliseconds wait,
+                                   const std::function<void(bool)>& waiting)
 {
-    Descriptor fd(openLockFile(folder.descriptor(), name, sharing));
-    if (fd.get() < 0) return std::nullopt;
+    Result<Descriptor> opened = openLockFile(folder.descriptor(), name, sharing);
+    if (!opened.value) return {std::nullopt, std::move(opened.problem)};
+    Descriptor fd = std::move(*opened.value);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool announced = false;
     bool locked = false;
@@ -244,8 +329,8 @@ std::optional<FileLock> FileLock::acquire(const Folder& folder, const std::strin
         std::this_thread::sleep_for(LockPoll);
     }
     if (announced) waiting(false);
-    if (!locked) return std::nullopt;
-    return FileLock(fd.release());
+    if (!locked) return {std::nullopt, "another program holds " + name};
+    return {FileLock(fd.release()), {}};
 }
 
 }  // namespace vantrel::fs

@@ -47,17 +47,9 @@ RecordLoad ApplyStoredValue(const std::optional<RegistryValue>& stored, StoredRe
 
 RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record)
 {
-    std::optional<RegistryKey> key;
     try {
-        key = machine.open(RecordKeyPath);
-    } catch (const std::exception&) {
-        key.reset();
-    }
-    if (!key) {
-        return RecordLoad::KeyNotOpened;
-    }
-    try {
-        return ApplyStoredValue(StoredValue(*key), record);
+        const std::optional<RegistryKey> key = machine.open(RecordKeyPath);
+        return ApplyStoredValue(key ? StoredValue(*key) : std::nullopt, record);
     } catch (const std::exception&) {
         // Whatever goes wrong while reading, the program starts from the defaults.
         record.SetRecordDefaults();
@@ -65,21 +57,35 @@ RecordLoad LoadStoredRecord(const Registry& machine, StoredRecord& record)
     }
 }
 
-void UpdateStoredRecord(const Registry& machine, StoredRecord& record, const RecordChange& change)
+StoredRecord SaveStoredChanges(const Registry& machine, const StoredRecord& base,
+                               const std::vector<RecordChange>& changes)
 {
     std::optional<RegistryKey> key = machine.open(RecordKeyPath);
-    StoredRecord merged = record;
+    StoredRecord merged = base;
     const bool saved =
         key && key->updateValue(ValueName(), [&](const std::optional<RegistryValue>& stored) {
+            merged = base;
             ApplyStoredValue(stored, merged);
-            change(merged);
+            for (const RecordChange& change : changes) {
+                change(merged);
+            }
             return RegistryValue{ValueType::Binary, BytesOf(merged)};
         });
     if (!saved) {
-        change(record);
-        throw StoreWriteError(RecordValueName);
+        throw StoreWriteError(RecordValueName, key ? key->refusal().toStdString()
+                                                   : std::string("the record's key has no path"));
     }
-    record = merged;
+    return merged;
+}
+
+void UpdateStoredRecord(const Registry& machine, StoredRecord& record, const RecordChange& change)
+{
+    try {
+        record = SaveStoredChanges(machine, record, {change});
+    } catch (const StoreWriteError&) {
+        change(record);
+        throw;
+    }
 }
 
 }  // namespace vantrel

@@ -46,23 +46,30 @@ std::string_view hiveName(RegistryRoot root)
 
 }  // namespace
 
-RegistryKey::RegistryKey(StoreLocation location, RegKey snapshot)
-    : location_(std::move(location)), snapshot_(std::move(snapshot)), open_(true)
+RegistryKey::RegistryKey(StoreLocation location, StoreHooks hooks, RegKey snapshot)
+    : location_(std::move(location)),
+      hooks_(std::move(hooks)),
+      snapshot_(std::move(snapshot)),
+      open_(true)
 {
 }
 
 RegistryKey::RegistryKey(RegistryKey&& other) noexcept
     : location_(std::move(other.location_)),
+      hooks_(std::move(other.hooks_)),
       snapshot_(std::move(other.snapshot_)),
-      open_(std::exchange(other.open_, false))
+      open_(std::exchange(other.open_, false)),
+      refusal_(std::move(other.refusal_))
 {
 }
 
 RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
 {
     location_ = std::move(other.location_);
+    hooks_ = std::move(other.hooks_);
     snapshot_ = std::move(other.snapshot_);
     open_ = std::exchange(other.open_, false);
+    refusal_ = std::move(other.refusal_);
     return *this;
 }
 
@@ -149,15 +156,26 @@ bool RegistryKey::writeValue(QStringView name, ValueType type, const QByteArray&
 bool RegistryKey::updateValue(QStringView name, const ValueUpdate& update)
 {
     const std::string valueName = utf8(name);
-    if (!open_ || !isStorableName(valueName)) return false;
+    if (!open_) {
+        refusal_ = QStringLiteral("the key is closed");
+        return false;
+    }
+    if (!isStorableName(valueName)) {
+        refusal_ = QStringLiteral("a value name may not hold a control character");
+        return false;
+    }
     const std::string path = snapshot_.path;
-    const auto saved = changeStoreFile(location_, [&](RegFile& file) {
+    const StoreChange change = changeStoreFile(location_, hooks_, [&](RegFile& file) {
         RegKey& key = file.ensureKey(path);
         RegistryValue updated = update(registryValueOf(key.findValue(valueName)));
         key.setValue(RegValue{valueName, updated.type, toBytes(updated.bytes)});
     });
-    if (!saved) return false;
-    snapshot_ = *saved->findKey(path);
+    if (!change.saved) {
+        refusal_ = change.problem;
+        return false;
+    }
+    refusal_.clear();
+    snapshot_ = *change.saved->findKey(path);
     return true;
 }
 
@@ -166,19 +184,19 @@ Registry::Registry(RegistryRoot root)
 {
 }
 
-Registry::Registry(RegistryRoot root, StoreLocation location)
-    : root_(root), location_(std::move(location))
+Registry::Registry(RegistryRoot root, StoreLocation location, StoreHooks hooks)
+    : root_(root), location_(std::move(location)), hooks_(std::move(hooks))
 {
 }
 
 std::optional<RegistryKey> Registry::open(QStringView keyPath) const
 {
-    return openKey(keyPath, true);
+    return openKey(keyPath, false);
 }
 
 std::optional<RegistryKey> Registry::openExisting(QStringView keyPath) const
 {
-    return openKey(keyPath, false);
+    return openKey(keyPath, true);
 }
 
 std::string Registry::fullPath(QStringView keyPath) const
@@ -187,19 +205,14 @@ std::string Registry::fullPath(QStringView keyPath) const
     return below.empty() ? std::string() : std::string(hiveName(root_)) + '\\' + below;
 }
 
-std::optional<RegistryKey> Registry::openKey(QStringView keyPath, bool createIfMissing) const
+std::optional<RegistryKey> Registry::openKey(QStringView keyPath, bool onlyExisting) const
 {
     const std::string path = fullPath(keyPath);
     if (path.empty() || !isStorableName(path)) return std::nullopt;
-    const StoreFileContents current = readStoreFile(location_.filePath);
-    if (current.state == StoreFileState::Unreadable)
-        return createIfMissing ? std::optional(RegistryKey(location_, RegKey{path, {}}))
-                               : std::nullopt;
-    if (const RegKey* key = current.file.findKey(path)) return RegistryKey(location_, *key);
-    if (!createIfMissing) return std::nullopt;
-    const auto saved = changeStoreFile(location_, [&](RegFile& file) { file.ensureKey(path); });
-    if (!saved) return std::nullopt;
-    return RegistryKey(location_, *saved->findKey(path));
+    const StoreFileContents current = readStoreFile(location_);
+    if (const RegKey* key = current.file.findKey(path)) return RegistryKey(location_, hooks_, *key);
+    if (onlyExisting) return std::nullopt;
+    return RegistryKey(location_, hooks_, RegKey{path, {}});
 }
 
 }  // namespace vantrel

@@ -12,24 +12,25 @@
 //   if (const auto info = key->valueInfo(u"fRegInfo"); info && info->type == ValueType::Binary)
 //       ... key->readBytes(u"fRegInfo") ...
 //   if (!key->writeBinary(u"fRegInfo", bytes))
-//       ... the write was refused: report it ...
+//       ... the write was refused: report key->refusal() ...
 //
-// Two failures are kept apart, as the callers must treat them differently:
-//   * open() gives nothing when the key can neither be found nor created: the key is
-//     missing and cannot be added (its folder cannot be made or written, the lock is
-//     not had in time), or its path holds a control character. Nothing is read then.
-//   * a write*() call returns false when the store refused the write after the key had
-//     opened: the lock was not had in time, the file had become unreadable, or the
-//     save failed. The stored file is then exactly as it was.
-// A store file that is there but cannot be read (a link, a FIFO, a folder, a file
-// over the size limit or one this user may not read) is left alone: every key opens
-// empty from it, so readers get their defaults, and every write is refused.
-//
+// Opening a key only reads: it never takes the lock and never writes, so start-up
+// cannot wait for another copy of the game. A key or file that is not there opens
+// empty and is made by the first write; so does a key of a store file that is there
+// but cannot be read (a link, a FIFO, a folder, a file over the size limit, one this
+// user may not read, or a private file or folder that is not the player's own), whose
+// every write is then refused. open() gives nothing only for a path that names no key
+// (empty, or holding a control character).
+// A write*() call returns false when the store refused the write: the store is off,
+// the lock was not had in time, the file had become unreadable, or the save failed.
+// The stored file is then exactly as it was, and refusal() says why.
+
 // Key paths are backslash paths below the root, compared ignoring ASCII case:
 // "Software\Vantrel", "\Software\Vantrel" and "software\\vantrel\" name one key.
 // Value names also ignore ASCII case; the empty name is the key's default value.
 
 #include "store/RegFile.h"
+#include "store/StoreFile.h"
 #include "store/StorePaths.h"
 
 #include <QByteArray>
@@ -98,32 +99,41 @@ public:
     using ValueUpdate = std::function<RegistryValue(const std::optional<RegistryValue>& stored)>;
     [[nodiscard]] bool updateValue(QStringView name, const ValueUpdate& update);
 
+    // Why the last write was refused, naming the file: "<file>: the disk is full".
+    const QString& refusal() const { return refusal_; }
+
 private:
     friend class Registry;
-    RegistryKey(StoreLocation location, RegKey snapshot);
+    RegistryKey(StoreLocation location, StoreHooks hooks, RegKey snapshot);
     const RegValue* find(QStringView name) const;
 
     StoreLocation location_;
+    StoreHooks hooks_;
     RegKey snapshot_;  // its path is the full path with the hive
     bool open_ = false;
+    QString refusal_;
 };
 
 class Registry {
 public:
     explicit Registry(RegistryRoot root);  // the file StorePaths names for the root
-    Registry(RegistryRoot root, StoreLocation location);
+    Registry(RegistryRoot root, StoreLocation location, StoreHooks hooks = {});
 
-    // Opens the key, creating it (and the store file and its folder) when missing.
+    // Opens the key as the store holds it now; a missing key opens empty. Never
+    // writes and never waits.
     std::optional<RegistryKey> open(QStringView keyPath) const;
-    // Opens the key only when it exists; never writes.
+    // Opens the key only when it exists.
     std::optional<RegistryKey> openExisting(QStringView keyPath) const;
 
+    const StoreLocation& location() const { return location_; }
+
 private:
-    std::optional<RegistryKey> openKey(QStringView keyPath, bool createIfMissing) const;
+    std::optional<RegistryKey> openKey(QStringView keyPath, bool onlyExisting) const;
     std::string fullPath(QStringView keyPath) const;
 
     RegistryRoot root_;
     StoreLocation location_;
+    StoreHooks hooks_;
 };
 
 }  // namespace vantrel

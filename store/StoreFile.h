@@ -1,12 +1,14 @@
 #pragma once
 
 // Reading and changing one store file safely, on the file operations of FileSystem.h.
-// Readers take the file as it is: every save replaces it whole by a rename, so a
-// reader sees either the old or the new file, never a torn one. A change is made
-// under the store's lock (which serializes running copies of the program), re-reads
-// the file under the lock so that values another copy wrote survive, and saves
-// through a new file that is renamed over the old one only when it is complete.
+// Readers take the file as it is, without the lock and without writing anything:
+// every save replaces it whole by a rename, so a reader sees either the old or the new
+// file, never a torn one. A change is made under the store's lock (which serializes
+// running copies of the program), re-reads the file under the lock so that values
+// another copy wrote survive, and saves through a new file that is renamed over the
+// old one only when it is complete.
 
+#include "store/FileSystem.h"
 #include "store/RegFile.h"
 #include "store/StorePaths.h"
 
@@ -22,34 +24,47 @@ namespace vantrel {
 // can be read again.
 inline constexpr qsizetype LargestStoreFile = 1024 * 1024;
 
+// Hand-edited text that a save would not keep is copied aside first, to
+// "<file>.damaged-YYYYMMDD-HHMMSS" beside it; this many copies are kept, the oldest
+// removed first.
+inline constexpr int KeptDamagedCopies = 5;
+
+// What the program (or a test) gives a store beside where its file lives.
+struct StoreHooks {
+    // Told true when a save has to wait for another copy's lock and false when the
+    // wait ends; the window shows a busy cursor meanwhile.
+    std::function<void(bool waiting)> lockWait;
+    // Makes steps of a save fail, as a full disk or a failing device would.
+    fs::SaveFault saveFault;
+};
+
 enum class StoreFileState {
     Read,        // read and parsed (damaged lines skipped)
     Missing,     // no file yet: an empty store
-    Unreadable,  // there, but not a regular file we may read within the limit
+    Unreadable,  // there, but not a file of ours we may read within the limit
 };
 
 struct StoreFileContents {
     StoreFileState state = StoreFileState::Missing;
     RegFile file;
+    QString problem;  // why it is Unreadable: "<file>: <reason>"
 };
 
-StoreFileContents readStoreFile(const QString& filePath);
+StoreFileContents readStoreFile(const StoreLocation& location);
 
-// Runs change on the file's current contents and saves the result; returns the saved
-// contents, or nothing when the change could not be saved: the folder is missing and
-// may not be made, the lock is not had within about two seconds, the present file
-// cannot be read (it is never overwritten unread), the result would be larger than a
-// store file may be, or the save itself fails. A change that leaves the contents as
-// they were writes nothing.
-//
-// A file holding text that a save would not keep (lines the reader could not use,
-// comments, another encoding) is first copied aside, whole, to "<file>.damaged", so
-// that nothing a person wrote is lost without a copy.
-std::optional<RegFile> changeStoreFile(const StoreLocation& location,
-                                       const std::function<void(RegFile&)>& change);
+// A change that was saved, with the contents saved; or why it was not.
+struct StoreChange {
+    std::optional<RegFile> saved;
+    QString problem;  // "<file>: <reason>", for the player
+};
 
-// Called with true when a change has to wait for another copy's lock, and with false
-// when the wait ends; the window shows a busy cursor meanwhile. One for the program.
-void setStoreLockWaitObserver(std::function<void(bool waiting)> observer);
+// Runs change on the file's current contents and saves the result. Nothing is saved
+// when the store is off, the folder is missing and may not be made or is not the
+// player's own, the lock is not had within about two seconds, the present file cannot
+// be read (it is never overwritten unread), the result would be larger than a store
+// file may be, or a step of the save fails; the file is then exactly as it was. A
+// change that leaves the contents as they were writes nothing.
+StoreChange changeStoreFile(const StoreLocation& location, const StoreHooks& hooks,
+                            const std::function<void(RegFile&)>& change);
 
 }  // namespace vantrel

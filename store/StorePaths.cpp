@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace vantrel {
 namespace {
 
@@ -13,16 +16,48 @@ constexpr const char* InstalledSharedFolder = VANTREL_SHARED_STORE_FOLDER;
 
 const QString StoreFileName = QStringLiteral("machine.reg");
 
+const QString NoHome = QStringLiteral(
+    "no home folder is known for this user: HOME is not an absolute path and the password "
+    "database names none");
+
+// The folder an XDG variable names, or its default below the home folder; empty
+// when neither is known.
 QString xdgBase(const char* variable, const QString& defaultBelowHome)
 {
     const QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
-    return QDir::homePath() + QLatin1Char('/') + defaultBelowHome;
+    const QString home = homeFolder();
+    return home.isEmpty() ? QString() : QDir::cleanPath(home + QLatin1Char('/') + defaultBelowHome);
+}
+
+StoreLocation privateLocation(const QString& base, const QString& belowBase)
+{
+    if (base.isEmpty()) return {QString(), false, NoHome};
+    return {base + belowBase, false};
+}
+
+QString passwordDatabaseHome()
+{
+    const passwd* entry = ::getpwuid(::geteuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? QFile::decodeName(entry->pw_dir)
+                                                        : QString();
 }
 
 }  // namespace
 
 QString sharedStoreFolder() { return QString::fromLocal8Bit(InstalledSharedFolder); }
+
+QString homeFolderFrom(const QString& homeVariable, const std::function<QString()>& passwordHome)
+{
+    if (!homeVariable.isEmpty() && QDir::isAbsolutePath(homeVariable))
+        return QDir::cleanPath(homeVariable);
+    const QString fromDatabase = passwordHome ? passwordHome() : QString();
+    if (!fromDatabase.isEmpty() && QDir::isAbsolutePath(fromDatabase))
+        return QDir::cleanPath(fromDatabase);
+    return {};
+}
+
+QString homeFolder() { return homeFolderFrom(qEnvironmentVariable("HOME"), passwordDatabaseHome); }
 
 StoreLocation machineStoreLocation(const QString& sharedFolder)
 {
@@ -30,9 +65,8 @@ StoreLocation machineStoreLocation(const QString& sharedFolder)
     if (!overridden.isEmpty()) return {overridden, false};
     if (fs::folderIsWritable(QFile::encodeName(sharedFolder).toStdString()))
         return {sharedFolder + QLatin1Char('/') + StoreFileName, true};
-    return {xdgBase("XDG_DATA_HOME", QStringLiteral(".local/share")) + QStringLiteral("/vantrel/") +
-                StoreFileName,
-            false};
+    return privateLocation(xdgBase("XDG_DATA_HOME", QStringLiteral(".local/share")),
+                           QStringLiteral("/vantrel/") + StoreFileName);
 }
 
 StoreLocation machineStoreLocation() { return machineStoreLocation(sharedStoreFolder()); }
@@ -41,9 +75,8 @@ StoreLocation userStoreLocation()
 {
     const QString overridden = qEnvironmentVariable(UserStoreVariable);
     if (!overridden.isEmpty()) return {overridden, false};
-    return {
-        xdgBase("XDG_CONFIG_HOME", QStringLiteral(".config")) + QStringLiteral("/vantrel/user.reg"),
-        false};
+    return privateLocation(xdgBase("XDG_CONFIG_HOME", QStringLiteral(".config")),
+                           QStringLiteral("/vantrel/user.reg"));
 }
 
 }  // namespace vantrel

@@ -16,10 +16,14 @@
 //   1. $VANTREL_USER_STORE when set and not empty, used as it is;
 //   2. else $XDG_CONFIG_HOME/vantrel/user.reg, $XDG_CONFIG_HOME defaulting to ~/.config.
 // The XDG variables count only when they hold an absolute path, as their definition
-// asks. The choice costs a file-system query or two; the window makes it once, at
+// asks; ~ is $HOME when that is an absolute path, else this user's home in the
+// password database. With neither, the store is off: it reads empty and refuses every
+// save, and says why. The choice costs a file-system query or two; the window makes it once, at
 // start-up, so that the list a player sees never moves to another file mid-run.
 
 #include <QString>
+
+#include <functional>
 
 namespace vantrel {
 
@@ -28,6 +32,8 @@ struct StoreLocation {
     // The installation's shared file: its folder is never made by us, everyone may
     // read what a save writes, and the folder's group may take the lock.
     bool shared = false;
+    // Why there is no file at all (filePath empty): the store is off.
+    QString unavailable = {};
 };
 
 inline constexpr const char* MachineStoreVariable = "VANTREL_MACHINE_STORE";
@@ -42,5 +48,11 @@ StoreLocation machineStoreLocation(const QString& sharedFolder);
 
 // The installation's shared folder, fixed when the program is built.
 QString sharedStoreFolder();
+
+// The player's home folder: homeVariable when it is an absolute path, else what
+// passwordHome gives when that is one, else empty.
+QString homeFolderFrom(const QString& homeVariable, const std::function<QString()>& passwordHome);
+// The same from $HOME and this user's entry in the password database.
+QString homeFolder();
 
 }  // namespace vantrel

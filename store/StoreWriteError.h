@@ -1,8 +1,9 @@
 #pragma once
 
-// A write that the settings store refused after its key had opened. Commands let it
-// escape, so that the rest of the command does not run and the handler that ran it
-// shows the message in the error box.
+// A save that the settings store refused. Commands let it escape, so that the rest of
+// the command does not run and the handler that ran it shows the message in the error
+// box: "Failed to set data for '<value>'", and on a second line the file and the
+// reason, so that a player can tell a full disk from a lock another program holds.
 
 #include <stdexcept>
 #include <string>
@@ -11,8 +12,9 @@ namespace vantrel {
 
 class StoreWriteError : public std::runtime_error {
 public:
-    explicit StoreWriteError(const std::string& valueName)
-        : std::runtime_error("Failed to set data for '" + valueName + "'")
+    StoreWriteError(const std::string& valueName, const std::string& reason)
+        : std::runtime_error("Failed to set data for '" + valueName + "'" +
+                             (reason.empty() ? std::string() : "\n" + reason))
     {
     }
 };

@@ -2,6 +2,10 @@
 
 // The record commands through a real window: both stores in a private folder, the
 // desktop faked, and the few things the record suites do to the store and the window.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QDir>
 #include <QtTest>
@@ -71,6 +75,24 @@ protected:
     {
         QFile::remove(StoreFile() + ".lock");
         QVERIFY(QDir().mkpath(StoreFile() + ".lock"));
+    }
+
+    // The store's lock taken as another copy of the game takes it; closing the
+    // descriptor gives it up.
+    int HoldLock() const
+    {
+        const int fd = ::open(QFile::encodeName(StoreFile() + ".lock").constData(),
+                              O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0 || ::flock(fd, LOCK_EX) != 0) qFatal("the store's lock cannot be taken");
+        return fd;
+    }
+
+    // The first line of every error box shown: the command's own message.
+    QStringList ErrorHeadlines() const
+    {
+        QStringList lines;
+        for (const QString& error : desktop_->errors) lines << error.section('\n', 0, 0);
+        return lines;
     }
 
     std::unique_ptr<TVantrelForm> StartForm()

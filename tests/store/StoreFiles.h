@@ -16,6 +16,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
+#include <thread>
 
 namespace vantrel::testing {
 
@@ -113,6 +116,22 @@ inline QProcess* startWriter(QObject* parent, const QStringList& arguments)
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start(QStringLiteral(VANTREL_STORE_WRITER), arguments);
     return process;
+}
+
+// Runs work on a thread of its own and waits for it at most seconds: a store call that
+// would wait without bound (a FIFO opened for reading, a lock waited for forever) ends
+// the suite with a message instead of hanging it until the run's time limit.
+template <typename Work>
+auto WithinSeconds(int seconds, const char* what, Work work) -> decltype(work())
+{
+    std::packaged_task<decltype(work())()> task(std::move(work));
+    auto result = task.get_future();
+    std::thread worker(std::move(task));
+    if (result.wait_for(std::chrono::seconds(seconds)) != std::future_status::ready) {
+        qFatal("%s did not finish within %d s", what, seconds);  // the worker is stuck
+    }
+    worker.join();
+    return result.get();
 }
 
 }  // namespace vantrel::testing

@@ -4,6 +4,7 @@
 
 #include "TopFiveText.h"
 #include "store/HighScoreTable.h"
+#include "store/KeptRecord.h"
 #include "store/RecordStore.h"
 #include "store/StoreWriteError.h"
 
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -101,15 +103,14 @@ private slots:
         file_ = dir_.filePath(QString::number(++count_) + ".reg");
     }
 
-    void firstRunCreatesTheKeyButNotTheValue()
+    void firstRunLoadsTheDefaultsAndWritesNothing()
     {
         const Registry machine = MachineAt(file_);
         StoredRecord record;
         QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::Defaults);
         QVERIFY(IsDefaults(record));
         QCOMPARE(record.LastName(), std::string("Please enter your name!"));
-        QVERIFY(machine.openExisting(vantrel::RecordKeyPath));
-        QVERIFY(!Stored(machine));
+        QVERIFY(!QFile::exists(file_));
         // Start-up loads twice; the second load keeps what the first set.
         record.SetLastName("Kim");
         QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::Defaults);
@@ -243,9 +244,9 @@ private slots:
         QCOMPARE(BytesOf(record), ForeignRecord());
     }
 
-    // A save that cannot be made at all is reported like a refused one; the change
-    // lives on in memory.
-    void keyThatCannotBeOpenedLeavesTheRecordAndReportsTheSave()
+    // A store that cannot be read at all gives the defaults; a save that cannot be
+    // made is reported like a refused one, and the change lives on in memory.
+    void storeThatCannotBeReadGivesTheDefaultsAndReportsTheSave()
     {
         // A regular file where the store's folder should be: no folder can be made
         // there, whoever runs the test.
@@ -255,8 +256,8 @@ private slots:
         const QString file = blocker.fileName() + "/machine.reg";
         const Registry machine = MachineAt(file);
         StoredRecord record;
-        QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::KeyNotOpened);
-        QVERIFY(record.bytes() == StoredRecord().bytes());
+        QCOMPARE(vantrel::LoadStoredRecord(machine, record), RecordLoad::Defaults);
+        QVERIFY(IsDefaults(record));
         QVERIFY_THROWS_EXCEPTION(vantrel::StoreWriteError,
                                  vantrel::UpdateStoredRecord(machine, record, [](StoredRecord& r) {
                                      r.SetTopScore(1, 10);
@@ -280,10 +281,45 @@ private slots:
                                         [](StoredRecord& r) { r.SetTopScore(1, 999); });
             QFAIL("the refused write was not reported");
         } catch (const vantrel::StoreWriteError& error) {
-            QCOMPARE(QString::fromUtf8(error.what()), QString("Failed to set data for 'fRegInfo'"));
+            // The second line names the file and why: here, the lock is no file.
+            QCOMPARE(QString::fromUtf8(error.what()),
+                     "Failed to set data for 'fRegInfo'\n" + file_ + ": " +
+                         QFileInfo(file_).fileName() + ".lock is not a regular file of one name");
         }
         QCOMPARE(record.TopScore(1), 999);
         QCOMPARE(*Stored(machine), ForeignRecord());
+    }
+
+    // A change the store refused stays pending: the record shows it, every load makes
+    // it again on what is stored then (another copy's entry included), and the next
+    // save that succeeds stores it with its own change, once.
+    void refusedChangesStayPendingUntilASaveSucceeds()
+    {
+        bool diskFull = true;
+        vantrel::KeptRecord kept(Registry(RegistryRoot::Machine, {file_, false},
+                                          {{}, [&](auto) { return diskFull ? ENOSPC : 0; }}));
+        kept.Load();
+        QVERIFY_THROWS_EXCEPTION(vantrel::StoreWriteError, kept.Save([](StoredRecord& r) {
+            vantrel::EnterGame(r, 112, std::string("Ann"));
+        }));
+        StoredRecord other;
+        vantrel::LoadStoredRecord(MachineAt(file_), other);
+        Update(MachineAt(file_), other,
+               [](StoredRecord& r) { vantrel::EnterGame(r, 128, std::string("Bob")); });
+        for (int load = 0; load < 2; ++load) kept.Load();
+        QCOMPARE(TopFiveText(kept.Record()), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QVERIFY(kept.HasPendingChanges());
+
+        diskFull = false;
+        kept.Save([](StoredRecord& r) { r.SetLargeCards(1); });
+        kept.SavePendingChanges();
+        kept.Load();
+        StoredRecord stored;
+        vantrel::LoadStoredRecord(MachineAt(file_), stored);
+        QVERIFY(!kept.HasPendingChanges());
+        QCOMPARE(TopFiveText(stored), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(BytesOf(kept.Record()), BytesOf(stored));
+        QCOMPARE(int(stored.LargeCards()), 1);
     }
 
     // Copies of the game that loaded the list at the same time: each save adds its

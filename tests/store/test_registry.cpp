@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -85,30 +86,39 @@ private slots:
         QVERIFY(!key->readString(u"Negative"));
     }
 
-    void openCreatesTheKeyButOpenExistingNeverWrites()
+    // Opening only reads, so that start-up never waits for another copy's lock: a
+    // missing key opens empty and the first write makes it, its file and its folders.
+    void openingNeverWritesTheFirstWriteMakesTheKey()
     {
         const QString file = path("deep/er/user.reg");
         Registry user(RegistryRoot::User, {file, false});
-        QVERIFY(!user.openExisting(u"Software\\vantrel\\DonateForm"));
-        QVERIFY(!QFile::exists(file));
-
         auto key = user.open(u"Software\\vantrel\\DonateForm");
-        QVERIFY(key && key->isOpen());
+        QVERIFY(key && key->isOpen() && !key->valueExists(u"DonateStatus"));
+        QVERIFY(!user.openExisting(u"Software\\vantrel\\DonateForm"));
+        QVERIFY(!QFileInfo::exists(path("deep")));
+
+        QVERIFY(key->writeInteger(u"DonateStatus", 1));
         QVERIFY(readAll(file).contains("[HKEY_CURRENT_USER\\Software\\vantrel\\DonateForm]\r\n"));
         QVERIFY(user.openExisting(u"Software\\vantrel\\DonateForm"));
         QVERIFY(!user.open(u"\\\\"));  // no key below the root
+        QVERIFY(!user.open(u"Software\\Line\nBreak"));
 
         key->close();
         QVERIFY(!key->isOpen());
-        QVERIFY(!key->writeInteger(u"DonateStatus", 1));
+        QVERIFY(!key->writeInteger(u"DonateStatus", 2));
     }
 
-    void keyThatCannotBeCreatedGivesNothing()
+    // A regular file where a folder should be stops everyone, root included: the key
+    // reads empty and the write says why it was refused.
+    void keyBelowAFileOpensEmptyAndRefusesWrites()
     {
-        // A regular file where a folder should be stops everyone, root included.
         writeAll(path("plain.txt"), "not a folder");
-        QVERIFY(!machineStore("plain.txt/store.reg").open(KeyPath));
-        QVERIFY(!machineStore("store.reg").open(u"Software\\Line\nBreak"));
+        auto key = machineStore("plain.txt/store.reg").open(KeyPath);
+        QVERIFY(key && !key->valueExists(u"fRegInfo"));
+        QVERIFY(!key->writeInteger(u"Value", 1));
+        QVERIFY2(key->refusal().startsWith(path("plain.txt/store.reg") + ": "),
+                 qPrintable(key->refusal()));
+        QCOMPARE(readAll(path("plain.txt")), QByteArray("not a folder"));
     }
 
     // Refusals after the key opened, made in ways that hold for root too: the store
@@ -117,7 +127,7 @@ private slots:
     void writeRefusedAfterTheKeyOpened()
     {
         auto key = machineStore("gone.reg").open(KeyPath);
-        QVERIFY(key);
+        QVERIFY(key && key->writeInteger(u"Value", 1));
         QVERIFY(QFile::remove(path("gone.reg")));
         QVERIFY(QDir(dir_.path()).mkdir("gone.reg"));
         QVERIFY(!key->writeBinary(u"fRegInfo", QByteArray(180, 'x')));
@@ -125,15 +135,13 @@ private slots:
         auto second = machineStore("huge.reg").open(KeyPath);
         QVERIFY(second && second->writeInteger(u"Value", 1));
         QFile huge(path("huge.reg"));
-        QVERIFY(huge.resize(vantrel::LargestStoreFile + 1));
+        QVERIFY(huge.resize(1024 * 1024 + 1));  // one byte over the reader's limit
         QVERIFY(!second->writeInteger(u"Value", 2));
-        QCOMPARE(QFileInfo(path("huge.reg")).size(), vantrel::LargestStoreFile + 1);
+        QCOMPARE(QFileInfo(path("huge.reg")).size(), 1024 * 1024 + 1);
         const auto reopened = machineStore("huge.reg").open(KeyPath);
         QVERIFY(reopened && !reopened->valueExists(u"Value"));
     }
 
-    // Whatever a save writes, the reader takes back: a save that would outgrow the
-    // reader's limit is refused like any other.
     void writesKeepWhatAnotherCopyWroteMeanwhile()
     {
         auto first = machineStore("shared.reg").open(KeyPath);
@@ -150,7 +158,8 @@ private slots:
     }
 
     // Nothing a person wrote by hand is lost without a copy: before the first save
-    // rewrites text it would not keep, the file goes aside whole, once.
+    // rewrites text it would not keep, the file goes aside whole, dated and with its
+    // own mode; the five newest copies are kept.
     void damagedFileReadsWhatIsGoodAndIsCopiedAsideBeforeItHeals()
     {
         const QByteArray damaged =
@@ -159,13 +168,20 @@ private slots:
             "\"fRegInfo\"=hex:01,02,\\\r\n"
             "\"Count\"=dword:0000000z\r\n"
             "\"Kept\"=dword:00000011\r\n";
+        const QStringList older = {
+            "damaged.reg.damaged-20200101-000000", "damaged.reg.damaged-20210101-000000",
+            "damaged.reg.damaged-20220101-000000", "damaged.reg.damaged-20230101-000000-2",
+            "damaged.reg.damaged-20230101-000000"};
+        for (const QString& copy : older) writeAll(path(copy), "an older copy");
         writeAll(path("damaged.reg"), damaged);
+        QVERIFY(QFile::setPermissions(path("damaged.reg"), QFileDevice::ReadOwner |
+                                                               QFileDevice::WriteOwner |
+                                                               QFileDevice::ReadGroup));
         auto key = machineStore("damaged.reg").open(KeyPath);
         QVERIFY(key);
         QVERIFY(!key->valueExists(u"fRegInfo"));
         QVERIFY(!key->valueExists(u"Count"));
         QCOMPARE(key->readInteger(u"Kept"), 17);
-        QVERIFY(!QFileInfo::exists(path("damaged.reg.damaged")));  // reading changes nothing
         QVERIFY(key->writeInteger(u"Count", 5));
         const QByteArray healed =
             "Windows Registry Editor Version 5.00\r\n\r\n"
@@ -173,10 +189,25 @@ private slots:
             "\"Kept\"=dword:00000011\r\n"
             "\"Count\"=dword:00000005\r\n\r\n";
         QCOMPARE(readAll(path("damaged.reg")), healed);
-        QCOMPARE(readAll(path("damaged.reg.damaged")), damaged);
-        writeAll(path("damaged.reg.damaged"), "kept by the player");
+        const QStringList copies =
+            QDir(dir_.path()).entryList({"damaged.reg.damaged*"}, QDir::Files, QDir::Name);
+        QCOMPARE(copies.mid(0, 4), (QStringList{older[1], older[2], older[4], older[3]}));
+        QCOMPARE(copies.size(), 5);
+        QVERIFY2(QRegularExpression("^damaged\\.reg\\.damaged-\\d{8}-\\d{6}$")
+                     .match(copies[4])
+                     .hasMatch(),
+                 qPrintable(copies[4]));
+        QCOMPARE(readAll(path(copies[4])), damaged);
+        QCOMPARE(QFileInfo(path(copies[4])).permissions() & 0x7077,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        // A healed file, or one whose only difference is plain LF line ends, is kept
+        // as it stands: no further copy.
         QVERIFY(key->writeInteger(u"Count", 6));
-        QCOMPARE(readAll(path("damaged.reg.damaged")), QByteArray("kept by the player"));
+        writeAll(path("damaged.reg"),
+                 QByteArray(readAll(path("damaged.reg"))).replace("\r\n", "\n"));
+        QVERIFY(key->writeInteger(u"Count", 7));
+        QCOMPARE(QDir(dir_.path()).entryList({"damaged.reg.damaged*"}, QDir::Files, QDir::Name),
+                 copies);
     }
 
     void environmentNamesTheFilesWithNoFallback()
@@ -185,15 +216,15 @@ private slots:
         qputenv(vantrel::UserStoreVariable, path("u.reg").toUtf8());
         QCOMPARE(vantrel::machineStoreLocation().filePath, path("m.reg"));
         QCOMPARE(vantrel::userStoreLocation().filePath, path("u.reg"));
-        QVERIFY(Registry(RegistryRoot::Machine).open(KeyPath));
-        QVERIFY(Registry(RegistryRoot::User).open(u"Software\\vantrel"));
+        QVERIFY(Registry(RegistryRoot::Machine).open(KeyPath)->writeInteger(u"M", 1));
+        QVERIFY(Registry(RegistryRoot::User).open(u"Software\\vantrel")->writeInteger(u"U", 1));
         QVERIFY(readAll(path("m.reg")).contains("[HKEY_LOCAL_MACHINE\\Software\\Vantrel]"));
         QVERIFY(readAll(path("u.reg")).contains("[HKEY_CURRENT_USER\\Software\\vantrel]"));
 
         writeAll(path("blocker"), "x");
         qputenv("XDG_DATA_HOME", path("xdg-data").toUtf8());
         qputenv(vantrel::MachineStoreVariable, path("blocker/m.reg").toUtf8());
-        QVERIFY(!Registry(RegistryRoot::Machine).open(KeyPath));
+        QVERIFY(!Registry(RegistryRoot::Machine).open(KeyPath)->writeInteger(u"M", 2));
         QVERIFY(!QFileInfo::exists(path("xdg-data")));
     }
 
@@ -219,12 +250,45 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
+    // ~ is $HOME when it is an absolute path, else the password database's home; with
+    // neither, no store file is named and every save says why.
+    void homeFallsBackToThePasswordDatabase_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("HOME") << "/home/ann/"
+                              << "/home/db"
+                              << "/home/ann";
+        QTest::newRow("HOME unset") << ""
+                                    << "/home/db"
+                                    << "/home/db";
+        QTest::newRow("HOME relative") << "ann"
+                                       << "/home/db"
+                                       << "/home/db";
+        QTest::newRow("neither") << "."
+                                 << "db"
+                                 << "";
+    }
+
+    void homeFallsBackToThePasswordDatabase()
+    {
+        QFETCH(QString, home);
+        QFETCH(QString, database);
+        QFETCH(QString, expected);
+        QCOMPARE(vantrel::homeFolderFrom(home, [&] { return database; }), expected);
+        const StoreLocation off{QString(), false, QStringLiteral("no home folder is known")};
+        auto key = Registry(RegistryRoot::User, off).open(u"Software\\vantrel");
+        QVERIFY(key && !key->writeInteger(u"DonateStatus", 1));
+        QCOMPARE(key->refusal(), off.unavailable);
+    }
+
     // A shared folder that lost its file is not made again by a save, and the
     // installation's folder is under the installation's state folder.
     void sharedFolderIsNeverMade()
     {
         const Registry shared(RegistryRoot::Machine, {path("gone/vantrel/machine.reg"), true});
-        QVERIFY(!shared.open(KeyPath));
+        QVERIFY(!shared.open(KeyPath)->writeInteger(u"Value", 1));
         QVERIFY(!QFileInfo::exists(path("gone")));
         QVERIFY(vantrel::sharedStoreFolder().endsWith(QStringLiteral("/games/vantrel")));
     }

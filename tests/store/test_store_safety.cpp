@@ -36,9 +36,9 @@ class TestStoreSafety : public QObject {
 private:
     QTemporaryDir dir_;
     QString path(const QString& name) const { return dir_.filePath(name); }
-    Registry machineStore(const QString& name) const
+    Registry machineStore(const QString& name, vantrel::StoreHooks hooks = {}) const
     {
-        return Registry(RegistryRoot::Machine, {path(name), false});
+        return Registry(RegistryRoot::Machine, {path(name), false}, std::move(hooks));
     }
 
 private slots:
@@ -66,9 +66,9 @@ private slots:
     }
 
     // Another user plants something at the store's name. Nothing outside the store is
-    // written or changes mode, nothing hangs, and whatever is not a file of ours
-    // reads as an empty store whose writes are refused; a hard link is a file, which
-    // a save replaces instead of writing through.
+    // written or changes mode, nothing hangs, and whatever is not a file of ours with
+    // one name reads as an empty store whose writes are refused, saying why: a hard
+    // link may be another player's private file, which a save would copy aside.
     void plantedStoreIsNeverFollowed_data() { addPlantedRows(); }
     void plantedStoreIsNeverFollowed()
     {
@@ -76,14 +76,17 @@ private slots:
         const QString row = QString::number(kind);
         const Victim victim(path("victim" + row));
         plant(Planted(kind), path("planted" + row + ".reg"), victim.path);
-        QElapsedTimer clock;
-        clock.start();
-        auto key = machineStore("planted" + row + ".reg").open(KeyPath);
+        auto key = WithinSeconds(10, "opening a planted store", [&] {
+            return machineStore("planted" + row + ".reg").open(KeyPath);
+        });
         QVERIFY(key && !key->valueExists(u"fRegInfo"));
-        const bool written = key->writeBinary(u"fRegInfo", QByteArray(180, 'x'));
-        QCOMPARE(written, Planted(kind) == Planted::HardLink);
-        QVERIFY2(clock.elapsed() < 10000, "a planted file stalled the store");
+        QVERIFY(!WithinSeconds(10, "a save over a planted store", [&] {
+            return key->writeBinary(u"fRegInfo", QByteArray(180, 'x'));
+        }));
+        QVERIFY2(key->refusal().startsWith(path("planted" + row + ".reg: it ")),
+                 qPrintable(key->refusal()));
         QVERIFY(victim.untouched());
+        QVERIFY(QDir(dir_.path()).entryList({"planted" + row + ".reg.damaged*"}).isEmpty());
         const QFileInfo left(path("planted" + row + ".reg"));
         QCOMPARE(left.isSymLink(),
                  Planted(kind) == Planted::Symlink || Planted(kind) == Planted::DanglingSymlink);
@@ -91,7 +94,7 @@ private slots:
     }
 
     // The same at the lock's name: a save is refused at once, never waits on a FIFO
-    // and never creates or writes a link's target.
+    // and never creates or writes a link's target or a second name's file.
     void plantedLockIsNeverFollowed_data() { addPlantedRows(); }
     void plantedLockIsNeverFollowed()
     {
@@ -99,69 +102,129 @@ private slots:
         const QString row = QString::number(kind);
         const Victim victim(path("victim" + row));
         auto key = machineStore("locked" + row + ".reg").open(KeyPath);
-        QVERIFY(key);
+        QVERIFY(key && key->writeInteger(u"Before", 1));
         QVERIFY(QFile::remove(path("locked" + row + ".reg.lock")));  // replaced by the other user
         plant(Planted(kind), path("locked" + row + ".reg.lock"), victim.path);
-        QElapsedTimer clock;
-        clock.start();
-        const bool written = key->writeInteger(u"After", 1);
-        QCOMPARE(written, Planted(kind) == Planted::HardLink);
-        QVERIFY2(clock.elapsed() < 10000, "a planted lock stalled the store");
+        QVERIFY(!WithinSeconds(10, "a save with a planted lock",
+                               [&] { return key->writeInteger(u"After", 1); }));
+        QVERIFY2(key->refusal().contains("locked" + row + ".reg.lock"), qPrintable(key->refusal()));
         QVERIFY(victim.untouched());
-        QCOMPARE(machineStore("locked" + row + ".reg").open(KeyPath)->valueExists(u"After"),
-                 written);
+        QVERIFY(!machineStore("locked" + row + ".reg").open(KeyPath)->valueExists(u"After"));
     }
 
     // Another copy that keeps the lock makes a save wait about two seconds, with the
     // window told, and then refuses it; a lock given up during the wait is taken.
     void busyLockIsWaitedForBrieflyThenRefused()
     {
-        auto key = machineStore("busy-lock.reg").open(KeyPath);
-        QVERIFY(key);
         QList<bool> waits;
-        vantrel::setStoreLockWaitObserver([&](bool waiting) { waits << waiting; });
+        auto key = machineStore("busy-lock.reg", {[&](bool waiting) { waits << waiting; }, {}})
+                       .open(KeyPath);
+        QVERIFY(key && key->writeInteger(u"Before", 1));
         const int holder =
             ::open(QFile::encodeName(path("busy-lock.reg.lock")).constData(), O_RDONLY);
         QVERIFY(holder >= 0);
         QCOMPARE(::flock(holder, LOCK_EX), 0);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(!key->writeInteger(u"Held", 1));
-        QVERIFY(clock.elapsed() < 10000);
+        QVERIFY(!WithinSeconds(10, "a save with a busy lock",
+                               [&] { return key->writeInteger(u"Held", 1); }));
         QCOMPARE(waits, (QList<bool>{true, false}));
+        QCOMPARE(key->refusal(),
+                 path("busy-lock.reg") + ": another program holds busy-lock.reg.lock");
 
         std::thread releaser([holder] {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             ::close(holder);
         });
-        const bool released = key->writeInteger(u"Released", 1);
+        const bool released = WithinSeconds(10, "a save with a lock given up",
+                                            [&] { return key->writeInteger(u"Released", 1); });
         releaser.join();
-        vantrel::setStoreLockWaitObserver({});
         QVERIFY(released);
         QCOMPARE(waits, (QList<bool>{true, false, true, false}));
     }
 
     // A copy killed between making its new file and renaming it leaves the file
-    // behind; a later save clears such files of ours once they are clearly old.
-    void staleTemporaryFilesOfAKilledCopyAreRemoved()
+    // behind under the one name this user's saves write to; the next save replaces it,
+    // however many entries another user planted in the folder.
+    void leftoverOfAKilledSaveIsReplacedWhateverIsPlanted()
     {
         auto key = machineStore("tidy.reg").open(KeyPath);
         QVERIFY(key);
-        const QString old = path("tidy.reg.tmp-0123456789abcdef");
-        const QString fresh = path("tidy.reg.tmp-fedcba9876543210");
-        const QString other = path("tidy.reg.notes");
-        for (const QString& file : {old, fresh, other}) {
-            writeAll(file, "left behind");
-            QFile stamp(file);
-            QVERIFY(stamp.open(QIODevice::ReadWrite));
-            QVERIFY(
-                stamp.setFileTime(QDateTime::currentDateTime().addSecs(file == fresh ? 0 : -3600),
-                                  QFileDevice::FileModificationTime));
-        }
+        const QString leftover = path(QStringLiteral("tidy.reg.tmp-%1").arg(::geteuid()));
+        writeAll(leftover, "left behind");
+        for (int i = 0; i < 5000; ++i)
+            writeAll(path(QStringLiteral("tidy.reg.tmp-%1x").arg(i)), "");
         QVERIFY(key->writeInteger(u"Value", 1));
-        QVERIFY(!QFileInfo::exists(old));
-        QVERIFY(QFileInfo::exists(fresh));
-        QVERIFY(QFileInfo::exists(other));
+        QVERIFY(!QFileInfo::exists(leftover));
+        QCOMPARE(QDir(dir_.path()).entryList({"tidy.reg.tmp-*"}).size(), 5000);
+    }
+
+    // Each step of a save that a disk can refuse: the old file stays whole, nothing
+    // of the new one is left, and the refusal gives the reason in words.
+    void failedStepOfASaveLeavesTheOldFileWhole_data()
+    {
+        using vantrel::fs::SaveStep;
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("write, disk full") << int(SaveStep::Write) << ENOSPC << "the disk is full";
+        QTest::newRow("flush, device") << int(SaveStep::Sync) << EIO << "input/output error";
+        QTest::newRow("rename, read-only")
+            << int(SaveStep::Rename) << EROFS << "the file system is read-only";
+    }
+
+    void failedStepOfASaveLeavesTheOldFileWhole()
+    {
+        QFETCH(int, step);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        bool failing = false;
+        const auto fault = [&](vantrel::fs::SaveStep at) {
+            return failing && int(at) == step ? error : 0;
+        };
+        auto key = machineStore("faulty.reg", {{}, fault}).open(KeyPath);
+        QVERIFY(key && key->writeInteger(u"Value", 1));
+        const QByteArray before = readAll(path("faulty.reg"));
+        failing = true;
+        QVERIFY(!key->writeInteger(u"Value", 2));
+        QVERIFY2(key->refusal().endsWith(reason), qPrintable(key->refusal()));
+        QCOMPARE(readAll(path("faulty.reg")), before);
+        QCOMPARE(QDir(dir_.path()).entryList({"faulty.reg.*"}), QStringList{"faulty.reg.lock"});
+    }
+
+    // A private store is read and saved only in a folder that is the player's own:
+    // another user's folder, or one others may write to, reads as an empty store whose
+    // saves are refused, however good the file in it.
+    void privateFolderMustBeThePlayersOwn_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("others may write") << "open-to-all";
+        QTest::newRow("another user's") << "foreign";
+    }
+
+    void privateFolderMustBeThePlayersOwn()
+    {
+        QFETCH(QString, folder);
+        QString at = path(folder);
+        QVERIFY(QDir().mkpath(at));
+        if (folder == "open-to-all") {
+            QCOMPARE(::chmod(QFile::encodeName(at).constData(), 0777), 0);
+        } else if (::geteuid() == 0) {
+            QCOMPARE(::chown(QFile::encodeName(at).constData(), 65534, 65534), 0);  // nobody
+        } else {
+            at = QStringLiteral("/tmp");  // root's, and open to all
+        }
+        const QString file = at + QStringLiteral("/planted-%1.reg").arg(::getpid());
+        const QByteArray planted =
+            "Windows Registry Editor Version 5.00\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Software\\Vantrel]\r\n"
+            "\"Kept\"=dword:00000011\r\n\r\n";
+        writeAll(file, planted);
+        const Registry store(RegistryRoot::Machine, {file, false});
+        auto key = store.open(KeyPath);
+        QVERIFY(key && !key->valueExists(u"Kept"));
+        QVERIFY(!key->writeInteger(u"Kept", 1));
+        QVERIFY2(key->refusal().contains("is refused"), qPrintable(key->refusal()));
+        QCOMPARE(readAll(file), planted);
+        QFile::remove(file);
     }
 
     // The shared file can be read by everyone and its lock taken by the folder's
@@ -169,9 +232,12 @@ private slots:
     void savedFilesGetTheirModeWhateverTheUmask()
     {
         const mode_t before = ::umask(077);
-        QVERIFY(Registry(RegistryRoot::Machine, {path("shared.reg"), true}).open(KeyPath));
+        QVERIFY(Registry(RegistryRoot::Machine, {path("shared.reg"), true})
+                    .open(KeyPath)
+                    ->writeInteger(u"Value", 1));
         ::umask(0);
-        QVERIFY(machineStore("private.reg").open(KeyPath));
+        QVERIFY(machineStore("private.reg").open(KeyPath)->writeInteger(u"Value", 1));
+        QVERIFY(machineStore("made/here/private.reg").open(KeyPath)->writeInteger(u"Value", 1));
         ::umask(before);
         // Owner, group and others; not what this user happens to be allowed.
         const auto mode = [&](const char* name) {
@@ -183,6 +249,9 @@ private slots:
                  P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup);
         QCOMPARE(mode("private.reg"), P::ReadOwner | P::WriteOwner);
         QCOMPARE(mode("private.reg.lock"), P::ReadOwner | P::WriteOwner);
+        for (const char* made : {"made", "made/here"}) {
+            QCOMPARE(mode(made), P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        }
     }
 
     void twoProcessesWritingAtOnceLoseNothing()
@@ -238,9 +307,12 @@ private slots:
 
             QVERIFY(holdsWholeBigValue(file, bigSize));
         }
-        // The dead writer's lock does not block the next save.
+        // The dead writer's lock does not block the next save, which leaves nothing of
+        // the dead one's behind.
         auto key = machineStore("killed.reg").open(KeyPath);
         QVERIFY(key && key->writeInteger(u"After", 1));
+        QCOMPARE(QDir(dir_.path()).entryList({"killed.reg*"}),
+                 (QStringList{"killed.reg", "killed.reg.lock"}));
     }
 };
 
