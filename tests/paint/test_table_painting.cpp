@@ -232,6 +232,44 @@ private slots:
         QVERIFY(AllOf(Surface(), QRect(380, 120, 79, 19), Yellow));  // nothing past the score
     }
 
+    void topFiveNamesKeepTheGlyphsThatReachPastTheirBox_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bar, below") << QStringLiteral("Ann|Bo");
+        QTest::newRow("broken bar, below") << QStringLiteral("Bo\u00A6");
+        QTest::newRow("i circumflex first, left") << QStringLiteral("\u00EEda");
+        QTest::newRow("quarter last, right") << QStringLiteral("Ann\u00BC");
+        QTest::newRow("three quarters last, right") << QStringLiteral("Bo\u00BE");
+        QTest::newRow("bars across the cut") << QStringLiteral("|WWWWWWWWWWWWWW||||");
+    }
+    // The name as a plain TextOut writes it, box and glyphs, cut only before the score.
+    void topFiveNamesKeepTheGlyphsThatReachPastTheirBox()
+    {
+        QFETCH(QString, name);
+        TableBetweenRounds(false);
+        table_->top[2] = {QString(), 9};
+        table_->Painter().DrawHighScores(table_->top);
+        const QImage withoutName = Surface().copy();
+        QImage expected = withoutName.copy();
+        QRect box;
+        {
+            vantrel::Canvas plain(expected, {});
+            plain.SetFontSize(16);
+            plain.SetBrushColour(Yellow);
+            plain.TextOut(120, 120, name);
+            box = QRect(120, 120, plain.TextWidth(name), plain.TextHeight(name));
+        }
+        QImage outsideBox = expected.copy();
+        QPainter(&outsideBox).drawImage(box.topLeft(), withoutName.copy(box));
+        QVERIFY2(outsideBox != withoutName, "the name has no pixels outside its box");
+        table_->top[2].name = name;
+        table_->Painter().DrawHighScores(table_->top);
+        const QRect beforeCut(0, 0, 356, Surface().height());
+        const QRect fromCut(356, 0, Surface().width() - 356, Surface().height());
+        QCOMPARE(Surface().copy(beforeCut), expected.copy(beforeCut));
+        QCOMPARE(Surface().copy(fromCut), withoutName.copy(fromCut));
+    }
+
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
     {
         TableBetweenRounds(false);
