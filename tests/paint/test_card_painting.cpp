@@ -59,7 +59,11 @@ private:
     }
 
 private slots:
-    void init() { table_ = std::make_unique<TableFixture>(); }
+    void init()
+    {
+        table_ = std::make_unique<TableFixture>();
+        QVERIFY2(table_->Exposed(), "the drawing surface was not exposed");
+    }
     void cleanup() { table_.reset(); }
 
     void cardRectanglesStandAtTheCellOrigins_data()
