@@ -89,11 +89,11 @@ private slots:
         QCOMPARE(game.PlacedCount, 4);
         QCOMPARE(game.DeckPos, 6);
         // The deck pile, the first row dealt, the crib face down, the current card.
-        QCOMPARE(BoardText(game), QStringLiteral("  0 31  6 51 16  0\n"
-                                                 "  .  .  .  .  .  0\n"
-                                                 "  .  .  .  .  .  0\n"
-                                                 "  2  .  .  .  .  0\n"
-                                                 "  .  .  .  .  .  .\n"));
+        QCOMPARE(BoardText(game), QStringLiteral("  ##  6D  7H  KS  4C  ##\n"
+                                                 "   .   .   .   .   .  ##\n"
+                                                 "   .   .   .   .   .  ##\n"
+                                                 "  3H   .   .   .   .  ##\n"
+                                                 "   .   .   .   .   .   .\n"));
         QVERIFY(!game.undoEnabled);
         QCOMPARE(game.LastMove.column, 0);
         const QStringList expected = {QStringLiteral("DrawScorePanel"),
@@ -244,11 +244,11 @@ private slots:
         QCOMPARE(game.DeckPos, 23);
         // Deck positions 18..21 are the crib, face up, and 22 the cut; the prompt
         // stands on the deck pile.
-        QCOMPARE(BoardText(game), QStringLiteral(" 77 31  2 48 42 26\n"
-                                                 "  .  6 30 41 20 23\n"
-                                                 "  . 51 36 46  3 17\n"
-                                                 " 52 16 45 38  5 21\n"
-                                                 "  .  .  .  .  .  .\n"));
+        QCOMPARE(BoardText(game), QStringLiteral("  >>  6D  3H 10S  4S  AC\n"
+                                                 "   .  7H  5D  3S  8C  JC\n"
+                                                 "   .  KS  JD  8S  4H  5C\n"
+                                                 "  AS  4C  7S  KD  6H  9C\n"
+                                                 "   .   .   .   .   .   .\n"));
         // The spare card is shown, then the crib, then the cut, then the count.
         const QStringList tail = game.calls.mid(game.calls.size() - 9);
         const QStringList expected = {Cell(49, 1, 4),
