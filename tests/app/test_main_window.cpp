@@ -34,7 +34,7 @@ QStringList Captions(const QMenu* menu)
 // cannot spin. True when the round is over.
 bool PlayRoundRowByRow(TVantrelForm& form)
 {
-    for (int row = 1; row <= CardRows && form.Placing != 0; ++row) {
+    for (int row = 1; row <= 4 && form.Placing != 0; ++row) {
         for (int column = 2; column <= 5 && form.Placing != 0; ++column) {
             form.PlaceCard(column);
         }

@@ -10,6 +10,10 @@
 
 namespace vantrel::testing {
 
+// Said by a suite whose round did not end within its bound.
+inline constexpr char RoundDidNotEnd[] =
+    "the round did not end: every hand was offered its four cards";
+
 inline QString Cell(int code, int column, int row)
 {
     return QStringLiteral("DrawCell(%1,%2,%3)").arg(code).arg(column).arg(row);
@@ -23,24 +27,28 @@ inline void StartGame(RecordingGame& game, bool regular)
     game.calls.clear();
 }
 
-// Places cards under the relaxed rules until the round is over, one hand at a time.
-inline void FillHandsInColumnOrder(RecordingGame& game)
+// Places cards under the relaxed rules, one hand at a time, at most four to a hand, so
+// that a refused placement cannot spin. True when the round is over.
+inline bool FillHandsInColumnOrder(RecordingGame& game)
 {
     for (int column = 2; column <= 5; ++column) {
-        while (game.Placing != 0 && game.Board(column, 4) > 52) {
+        for (int card = 1; card <= 4 && game.Placing != 0 && game.Board(column, 4) > 52; ++card) {
             game.PlaceCard(column);
         }
     }
+    return game.Placing == 0;
 }
 
-// Fills the hands row by row, as the regular rules ask.
-inline void FillHandsRowByRow(RecordingGame& game)
+// Fills the hands row by row, as the regular rules ask, at most four rows. True when
+// the round is over.
+inline bool FillHandsRowByRow(RecordingGame& game)
 {
-    while (game.Placing != 0) {
+    for (int row = 1; row <= 4 && game.Placing != 0; ++row) {
         for (int column = 2; column <= 5 && game.Placing != 0; ++column) {
             game.PlaceCard(column);
         }
     }
+    return game.Placing == 0;
 }
 
 }  // namespace vantrel::testing

@@ -12,6 +12,7 @@ using vantrel::testing::Cell;
 using vantrel::testing::FillHandsInColumnOrder;
 using vantrel::testing::FillHandsRowByRow;
 using vantrel::testing::RecordingGame;
+using vantrel::testing::RoundDidNotEnd;
 using vantrel::testing::StartGame;
 
 class RoundFlowTest : public QObject {
@@ -70,7 +71,7 @@ private slots:
     {
         RecordingGame game;
         StartGame(game, false);
-        FillHandsInColumnOrder(game);
+        QVERIFY2(FillHandsInColumnOrder(game), RoundDidNotEnd);
         QCOMPARE(game.Placing, 0);
         QCOMPARE(game.PlacedCount, 16);
         QVERIFY(!game.undoEnabled);
@@ -117,7 +118,7 @@ private slots:
             }
             QCOMPARE(game.RoundNo, round);
             game.calls.clear();
-            FillHandsRowByRow(game);
+            QVERIFY2(FillHandsRowByRow(game), RoundDidNotEnd);
             QCOMPARE(game.beeps, 0);
             sum += game.ScoreTable(round, 1);
             QCOMPARE(game.GameTotal(), sum);
@@ -150,7 +151,7 @@ private slots:
     {
         RecordingGame game;
         StartGame(game, false);
-        FillHandsInColumnOrder(game);
+        QVERIFY2(FillHandsInColumnOrder(game), RoundDidNotEnd);
         QVERIFY(game.GameTotal() > 0);
         game.StartNextRound();
         game.PlaceCard(2);
