@@ -173,6 +173,26 @@ void Canvas::TextOut(int x, int y, const QString& text)
     Shown(area);
 }
 
+void Canvas::TextOutLeftOf(int right, int x, int y, const QString& text)
+{
+    const FontEntry& font = CurrentFont();
+    const QRect box(x, y, TextWidth(text), TextHeight(text));
+    const QRect leftOfCut(0, 0, right, qCeil(surface_.deviceIndependentSize().height()));
+    // Some glyphs reach past the box, such as the foot of "|" or the left of a leading
+    // "î"; they keep those pixels, as TextOut draws them, and are shown with the box.
+    const QRect ink = font.metrics.boundingRect(text).translated(x, y + font.ascent);
+    const QRect area = box.united(ink.adjusted(-1, -1, 1, 1)).intersected(leftOfCut);
+    if (box.isEmpty() || !Visible(area)) {
+        return;
+    }
+    QPainter& painter = Painter();
+    painter.setClipRect(leftOfCut);
+    painter.fillRect(box, brushColour_);
+    WriteText(x, y, text);
+    painter.setClipping(false);
+    Shown(area);
+}
+
 void Canvas::TextRect(int left, int top, int right, int bottom, int x, int y, const QString& text)
 {
     const QRect area = Area(left, top, right, bottom);

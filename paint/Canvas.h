@@ -56,6 +56,8 @@ public:
     void Draw(int x, int y, const QImage& picture);
     // Text with its top-left corner at (x, y) on a box of the brush colour.
     void TextOut(int x, int y, const QString& text);
+    // Text and box as TextOut writes them, with nothing drawn at or right of `right`.
+    void TextOutLeftOf(int right, int x, int y, const QString& text);
     // The rectangle filled with the brush colour, the text at (x, y) clipped to it.
     void TextRect(int left, int top, int right, int bottom, int x, int y, const QString& text);
     int TextWidth(const QString& text);

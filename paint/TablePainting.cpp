@@ -2,8 +2,6 @@
 // round being placed, the score panel, the Top 5 view and the WIN banner.
 #include <QString>
 
-#include <algorithm>
-
 #include "paint/Canvas.h"
 #include "paint/Colours.h"
 #include "paint/TablePainter.h"
@@ -126,9 +124,8 @@ void TablePainter::DrawHighScores(const TopFive& top) const
     for (int i = 1; i <= TopEntryCount; ++i) {
         const TopEntry& entry = top[static_cast<std::size_t>(i - 1)];
         const int y = TopHeadingY + TopLinePitch * i;
-        // A name too long for its column is cut off before the score, on its own box.
-        const int nameRight = std::min(TopNameX + c.TextWidth(entry.name), TopNameRight);
-        c.TextRect(TopNameX, y, nameRight, y + c.TextHeight(entry.name), TopNameX, y, entry.name);
+        // A name too long for its column is cut off before the score, and only there.
+        c.TextOutLeftOf(TopNameRight, TopNameX, y, entry.name);
         c.TextOut(TopScoreX, y, QString::number(entry.score));
     }
     c.TextOut(TopNameX, TopResumeY, QStringLiteral("Click left button to resume..."));

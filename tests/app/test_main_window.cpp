@@ -30,14 +30,21 @@ QStringList Captions(const QMenu* menu)
     return captions;
 }
 
-void PlayRoundRowByRow(TVantrelForm& form)
+// Places the round's cards row by row, at most four rows, so that a refused placement
+// cannot spin. True when the round is over.
+bool PlayRoundRowByRow(TVantrelForm& form)
 {
-    while (form.Placing != 0) {
+    for (int row = 1; row <= 4 && form.Placing != 0; ++row) {
         for (int column = 2; column <= 5 && form.Placing != 0; ++column) {
             form.PlaceCard(column);
         }
     }
+    return form.Placing == 0;
 }
+
+constexpr char RoundDidNotEnd[] = "the round did not end: every hand was offered its four cards";
+// A window not shown by then fails its case at once, far short of the suite's limit.
+constexpr int ExposeMilliseconds = 5000;
 
 }  // namespace
 
@@ -68,7 +75,8 @@ private slots:
         qputenv("VANTREL_SEED", "0");
         form_ = std::make_unique<TVantrelForm>();
         form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY2(QTest::qWaitForWindowExposed(form_.get(), ExposeMilliseconds),
+                 "the main window was not exposed");
     }
 
     void cleanup()
@@ -230,7 +238,7 @@ private slots:
             if (round > 1) {
                 Form().StartNextRound();
             }
-            PlayRoundRowByRow(Form());
+            QVERIFY2(PlayRoundRowByRow(Form()), RoundDidNotEnd);
             total += Form().ScoreTable(round, 1);
             QCOMPARE(Form().Board(1, 1), int(NextPrompt));
         }
@@ -247,7 +255,7 @@ private slots:
     void eachLaterRoundAsksForAFreshTable()
     {
         Form().MenuGameNewItem->trigger();
-        PlayRoundRowByRow(Form());
+        QVERIFY2(PlayRoundRowByRow(Form()), RoundDidNotEnd);
         Form().paintBox->PaintPendingRequest();
         QVERIFY(!Form().paintBox->PaintRequestPending());
         Form().StartNextRound();

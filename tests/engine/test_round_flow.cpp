@@ -1,51 +1,19 @@
-// Rounds, placement, Undo, the rules items and the count, on a game without a
-// window. The generator starts at state 0, whose first deck is known:
-// 31, 6, 51, 16, 2, 30, 36, 45, 48, 41, 46, 38, 42, 20, 3, 5, 49, 26, 23, 17, 21, 52, ...
+// Rounds and games on a game without a window: the start, the deal, the end of a round
+// and of a game, the count of a round, a new game and the Top 5 list over the table.
 #include <QtTest>
 
 #include "BoardText.h"
+#include "GameSteps.h"
 #include "RecordingGame.h"
 
 using namespace vantrel;
 using vantrel::testing::BoardText;
+using vantrel::testing::Cell;
+using vantrel::testing::FillHandsInColumnOrder;
+using vantrel::testing::FillHandsRowByRow;
 using vantrel::testing::RecordingGame;
-
-namespace {
-
-QString Cell(int code, int column, int row)
-{
-    return QStringLiteral("DrawCell(%1,%2,%3)").arg(code).arg(column).arg(row);
-}
-
-void StartGame(RecordingGame& game, bool regular)
-{
-    game.storedPlayRegGame = regular ? 1 : 0;
-    game.ResetGameState();
-    game.NewGame();
-    game.calls.clear();
-}
-
-// Places cards under the relaxed rules until the round is over, one hand at a time.
-void FillHandsInColumnOrder(RecordingGame& game)
-{
-    for (int column = 2; column <= 5; ++column) {
-        while (game.Placing != 0 && game.Board(column, 4) > 52) {
-            game.PlaceCard(column);
-        }
-    }
-}
-
-// Fills the hands row by row, as the regular rules ask.
-void FillHandsRowByRow(RecordingGame& game)
-{
-    while (game.Placing != 0) {
-        for (int column = 2; column <= 5 && game.Placing != 0; ++column) {
-            game.PlaceCard(column);
-        }
-    }
-}
-
-}  // namespace
+using vantrel::testing::RoundDidNotEnd;
+using vantrel::testing::StartGame;
 
 class RoundFlowTest : public QObject {
     Q_OBJECT
@@ -66,18 +34,6 @@ private slots:
         QVERIFY(!game.calls.contains(QStringLiteral("DrawScorePanel")));
     }
 
-    void anyNonZeroRulesByteChecksExactlyOneRulesItem()
-    {
-        for (int stored : {0, 1, 2, 255}) {
-            RecordingGame game;
-            game.storedPlayRegGame = stored;
-            game.ResetGameState();
-            QCOMPARE(game.regularChecked, stored != 0);
-            QCOMPARE(game.relaxedChecked, stored == 0);
-            QCOMPARE(game.RegularRules != 0, stored != 0);
-        }
-    }
-
     void newRoundUnderRegularRulesDealsTheFirstRow()
     {
         RecordingGame game;
@@ -89,11 +45,11 @@ private slots:
         QCOMPARE(game.PlacedCount, 4);
         QCOMPARE(game.DeckPos, 6);
         // The deck pile, the first row dealt, the crib face down, the current card.
-        QCOMPARE(BoardText(game), QStringLiteral("  0 31  6 51 16  0\n"
-                                                 "  .  .  .  .  .  0\n"
-                                                 "  .  .  .  .  .  0\n"
-                                                 "  2  .  .  .  .  0\n"
-                                                 "  .  .  .  .  .  .\n"));
+        QCOMPARE(BoardText(game), QStringLiteral("  ##  6D  7H  KS  4C  ##\n"
+                                                 "   .   .   .   .   .  ##\n"
+                                                 "   .   .   .   .   .  ##\n"
+                                                 "  3H   .   .   .   .  ##\n"
+                                                 "   .   .   .   .   .   .\n"));
         QVERIFY(!game.undoEnabled);
         QCOMPARE(game.LastMove.column, 0);
         const QStringList expected = {QStringLiteral("DrawScorePanel"),
@@ -111,144 +67,22 @@ private slots:
         QCOMPARE(game.calls, expected);
     }
 
-    void regularRulesFillTheHandsRowByRow()
-    {
-        RecordingGame game;
-        StartGame(game, true);
-        game.PlaceCard(3);
-        QCOMPARE(game.Board(3, 2), 2);
-        QVERIFY(game.undoEnabled);
-        // A second row-2 card for the same hand waits for the other three.
-        const int current = game.CurrentCard();
-        game.PlaceCard(3);
-        QCOMPARE(game.beeps, 1);
-        QCOMPARE(game.CurrentCard(), current);
-        QCOMPARE(game.Board(3, 3), int(Nothing));
-        QCOMPARE(game.PlacedCount, 5);
-        game.PlaceCard(2);
-        game.PlaceCard(4);
-        game.PlaceCard(5);
-        QCOMPARE(game.PlacedCount, 8);
-        game.PlaceCard(3);
-        QCOMPARE(game.Board(2, 2), 30);
-        QCOMPARE(game.Board(3, 3), 48);
-        QCOMPARE(game.beeps, 1);
-    }
-
-    void relaxedRulesTakeAnyOrderButNoFifthCard()
-    {
-        RecordingGame game;
-        StartGame(game, false);
-        QCOMPARE(game.PlacedCount, 0);
-        QCOMPARE(game.Board(2, 1), int(OpenSlot));
-        QCOMPARE(game.CurrentCard(), 31);
-        for (int i = 0; i < 4; ++i) {
-            game.PlaceCard(4);
-        }
-        QCOMPARE(game.Board(4, 4), 16);
-        const int current = game.CurrentCard();
-        const int deckPos = game.DeckPos;
-        game.calls.clear();
-        game.PlaceCard(4);
-        QCOMPARE(game.calls, QStringList{QStringLiteral("Beep")});
-        QCOMPARE(game.CurrentCard(), current);
-        QCOMPARE(game.DeckPos, deckPos);
-        QCOMPARE(game.PlacedCount, 4);
-    }
-
-    void placingOutsideTheHandsDoesNothingAndDoesNotBeep()
-    {
-        RecordingGame game;
-        StartGame(game, false);
-        for (int column : {-3, 0, 1, 6, 7, 100}) {
-            game.PlaceCard(column);
-        }
-        QVERIFY(game.calls.isEmpty());
-        QCOMPARE(game.PlacedCount, 0);
-    }
-
-    void undoInRowOneRestoresTheOpenSlot()
-    {
-        RecordingGame game;
-        StartGame(game, false);
-        game.PlaceCard(3);
-        QCOMPARE(game.DeckPos, 3);
-        game.calls.clear();
-        game.MenuGameUndoItemClick();
-        QCOMPARE(game.calls, (QStringList{Cell(31, 1, 4), Cell(53, 3, 1)}));
-        QCOMPARE(game.Board(3, 1), int(OpenSlot));
-        QCOMPARE(game.CurrentCard(), 31);
-        QCOMPARE(game.PlacedCount, 0);
-        QCOMPARE(game.DeckPos, 2);
-        QVERIFY(!game.undoEnabled);
-        // Only once.
-        game.calls.clear();
-        game.MenuGameUndoItemClick();
-        QVERIFY(game.calls.isEmpty());
-        QCOMPARE(game.DeckPos, 2);
-    }
-
-    void undoInRowTwoErasesAndRepaintsTheCardAbove()
-    {
-        RecordingGame game;
-        StartGame(game, false);
-        game.PlaceCard(3);
-        game.PlaceCard(3);
-        game.calls.clear();
-        game.MenuGameUndoItemClick();
-        QCOMPARE(game.calls, (QStringList{Cell(6, 1, 4), Cell(90, 3, 2), Cell(31, 3, 1)}));
-        QCOMPARE(game.Board(3, 2), int(Nothing));
-        QCOMPARE(game.CurrentCard(), 6);
-        QCOMPARE(game.PlacedCount, 1);
-        QCOMPARE(game.DeckPos, 3);
-        // The same card is offered again and goes where the player now wants it.
-        game.PlaceCard(5);
-        QCOMPARE(game.Board(5, 1), 6);
-        QCOMPARE(game.CurrentCard(), 51);
-    }
-
-    void undoUnderTheTopFiveChangesTheGameAndPaintsNothing()
-    {
-        RecordingGame game;
-        StartGame(game, false);
-        game.PlaceCard(3);
-        game.PlaceCard(3);
-        game.HighScoreView = True;
-        game.calls.clear();
-        game.MenuGameUndoItemClick();
-        QCOMPARE(game.calls, QStringList{});
-        QCOMPARE(game.Board(3, 2), int(Nothing));
-        QCOMPARE(game.CurrentCard(), 6);
-        QCOMPARE(game.PlacedCount, 1);
-    }
-
-    void undoRightAfterTheRegularDealDoesNothing()
-    {
-        RecordingGame game;
-        StartGame(game, true);
-        const int deckPos = game.DeckPos;
-        game.MenuGameUndoItemClick();
-        QVERIFY(game.calls.isEmpty());
-        QCOMPARE(game.DeckPos, deckPos);
-        QCOMPARE(game.Board(2, 1), 31);
-    }
-
     void theSixteenthPlacementEndsTheRound()
     {
         RecordingGame game;
         StartGame(game, false);
-        FillHandsInColumnOrder(game);
+        QVERIFY2(FillHandsInColumnOrder(game), RoundDidNotEnd);
         QCOMPARE(game.Placing, 0);
         QCOMPARE(game.PlacedCount, 16);
         QVERIFY(!game.undoEnabled);
         QCOMPARE(game.DeckPos, 23);
         // Deck positions 18..21 are the crib, face up, and 22 the cut; the prompt
         // stands on the deck pile.
-        QCOMPARE(BoardText(game), QStringLiteral(" 77 31  2 48 42 26\n"
-                                                 "  .  6 30 41 20 23\n"
-                                                 "  . 51 36 46  3 17\n"
-                                                 " 52 16 45 38  5 21\n"
-                                                 "  .  .  .  .  .  .\n"));
+        QCOMPARE(BoardText(game), QStringLiteral("  >>  6D  3H 10S  4S  AC\n"
+                                                 "   .  7H  5D  3S  8C  JC\n"
+                                                 "   .  KS  JD  8S  4H  5C\n"
+                                                 "  AS  4C  7S  KD  6H  9C\n"
+                                                 "   .   .   .   .   .   .\n"));
         // The spare card is shown, then the crib, then the cut, then the count.
         const QStringList tail = game.calls.mid(game.calls.size() - 9);
         const QStringList expected = {Cell(49, 1, 4),
@@ -284,7 +118,7 @@ private slots:
             }
             QCOMPARE(game.RoundNo, round);
             game.calls.clear();
-            FillHandsRowByRow(game);
+            QVERIFY2(FillHandsRowByRow(game), RoundDidNotEnd);
             QCOMPARE(game.beeps, 0);
             sum += game.ScoreTable(round, 1);
             QCOMPARE(game.GameTotal(), sum);
@@ -317,7 +151,7 @@ private slots:
     {
         RecordingGame game;
         StartGame(game, false);
-        FillHandsInColumnOrder(game);
+        QVERIFY2(FillHandsInColumnOrder(game), RoundDidNotEnd);
         QVERIFY(game.GameTotal() > 0);
         game.StartNextRound();
         game.PlaceCard(2);
@@ -331,32 +165,6 @@ private slots:
         QVERIFY(game.random.State() != stateBefore);
         QCOMPARE(game.HighScoreView, True);  // the Top 5 list stays until a release
         QCOMPARE(game.PlacedCount, 0);
-    }
-
-    void rulesItemsAlwaysStartANewGame()
-    {
-        RecordingGame game;
-        StartGame(game, true);
-        game.PlaceCard(2);
-        game.MenuOptionsPlayRegGameItemClick();
-        QVERIFY(game.regularChecked && !game.relaxedChecked);
-        QCOMPARE(game.RoundNo, 1);
-        QCOMPARE(game.PlacedCount, 4);
-
-        game.MenuOptionsRelaxedRulesItemClick();
-        QVERIFY(!game.regularChecked && game.relaxedChecked);
-        QCOMPARE(game.RegularRules, 0);
-        QCOMPARE(game.PlacedCount, 0);
-        QCOMPARE(game.Board(2, 1), int(OpenSlot));
-
-        game.PlaceCard(2);
-        game.MenuOptionsRelaxedRulesItemClick();
-        QCOMPARE(game.PlacedCount, 0);
-        QCOMPARE(game.RegularRules, 0);
-
-        game.MenuOptionsPlayRegGameItemClick();
-        QCOMPARE(game.RegularRules, True);
-        QCOMPARE(game.PlacedCount, 4);
     }
 
     void theWholeRoundExampleScoresFortySeven()

@@ -17,6 +17,8 @@ class TableFixture {
 public:
     TableFixture();
 
+    // False when the surface was not shown in time; a suite's init() fails on it.
+    bool Exposed() const { return exposed_; }
     vantrel::testing::RecordingGame& Game() { return game_; }
     vantrel::PaintBox& Box() { return box_; }
     // The painter over the current look; the Top 5 view shows `top`.
@@ -46,6 +48,7 @@ private:
     vantrel::Pictures pictures_;
     vantrel::TableLook look_;
     vantrel::PaintBox box_;
+    bool exposed_ = false;
 };
 
 // True when every pixel of the picture appears at (x, y) of the surface.

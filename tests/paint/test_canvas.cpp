@@ -16,6 +16,8 @@ const QColor Paper(200, 200, 200);
 const QColor Ink(0, 0, 255);
 const QColor Brush(255, 255, 0);
 const QColor Pen(0, 0, 0);
+// A wait that runs out fails its case at once, far short of the suite's limit.
+constexpr int WaitMilliseconds = 5000;
 
 QImage BlankImage(int w = 60, int h = 60)
 {
@@ -202,7 +204,8 @@ private slots:
             box.canvas().FillRect(10, 10, 20, 20);
         });
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY2(QTest::qWaitForWindowExposed(&box, WaitMilliseconds),
+                 "the surface was not exposed");
         const QImage shown = box.grab().toImage();
         QCOMPARE(shown.pixelColor(15, 15), Ink);
         QCOMPARE(shown.pixelColor(5, 5), Paper);

@@ -14,6 +14,7 @@ namespace {
 // Card codes: each suit's block starts with the two and ends with the ace.
 constexpr int AceOfHearts = 13;
 constexpr int FiveOfHearts = 4;
+constexpr int NineOfHearts = 8;
 constexpr int QueenOfHearts = 11;
 constexpr int KingOfHearts = 12;
 constexpr int TwoOfClubs = 14;
@@ -21,6 +22,7 @@ constexpr int TenOfClubs = 22;
 constexpr int KingOfClubs = 25;
 constexpr int TenOfDiamonds = 35;
 constexpr int FiveOfSpades = 43;
+constexpr int SevenOfSpades = 45;
 
 const QColor White = vantrel::ColourOf(vantrel::White);
 const QColor Black = vantrel::ColourOf(vantrel::Black);
@@ -57,7 +59,11 @@ private:
     }
 
 private slots:
-    void init() { table_ = std::make_unique<TableFixture>(); }
+    void init()
+    {
+        table_ = std::make_unique<TableFixture>();
+        QVERIFY2(table_->Exposed(), "the drawing surface was not exposed");
+    }
     void cleanup() { table_.reset(); }
 
     void cardRectanglesStandAtTheCellOrigins_data()
@@ -121,7 +127,7 @@ private slots:
         QVERIFY(AllOf(s, QRect(x0 + 1, 10 + 26, 69, 10), White));
     }
 
-    void fiveAndTenPipsFollowTheWorkedPositions()
+    void fiveSevenNineAndTenPipsFollowTheWorkedPositions()
     {
         EmptyTable(false);
         const vantrel::Pictures& p = table_->Pictures();
@@ -135,6 +141,13 @@ private slots:
         table_->Painter().DrawCell(TenOfClubs, 4, 1);
         VerifyPipRow(253, 10 + 26, p.CPip, {7, 19, 31, 43, 55});
         VerifyPipRow(253, 10 + 46, p.CPip, {7, 19, 31, 43, 55});
+        // An odd rank puts the smaller half on top, each row centred on its own count.
+        table_->Painter().DrawCell(SevenOfSpades, 5, 1);
+        VerifyPipRow(334, 10 + 27, p.SPip, {19, 31, 43});
+        VerifyPipRow(334, 10 + 45, p.SPip, {13, 25, 37, 49});
+        table_->Painter().DrawCell(NineOfHearts, 6, 1);
+        VerifyPipRow(415, 10 + 27, p.HPip, {13, 25, 37, 49});
+        VerifyPipRow(415, 10 + 45, p.HPip, {7, 19, 31, 43, 55});
     }
 
     void largeCardsCentreTheirPipsFurtherIn()

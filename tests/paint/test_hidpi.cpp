@@ -12,6 +12,8 @@ namespace {
 
 const QColor Felt(0, 128, 0);
 const QColor Ink(0, 0, 255);
+// A wait that runs out fails its case at once, far short of the suite's limit.
+constexpr int WaitMilliseconds = 5000;
 
 }  // namespace
 
@@ -29,7 +31,8 @@ private slots:
             box.canvas().FillRect(10, 10, 20, 20);
         });
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY2(QTest::qWaitForWindowExposed(&box, WaitMilliseconds),
+                 "the surface was not exposed");
         QCOMPARE(box.devicePixelRatioF(), 2.0);
         box.Invalidate();
         box.PaintPendingRequest();
@@ -60,12 +63,13 @@ private slots:
         });
         box.move(100, 100);
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTRY_COMPARE(box.Surface().devicePixelRatio(), 2.0);
+        QVERIFY2(QTest::qWaitForWindowExposed(&box, WaitMilliseconds),
+                 "the surface was not exposed");
+        QTRY_COMPARE_WITH_TIMEOUT(box.Surface().devicePixelRatio(), 2.0, WaitMilliseconds);
         const int paintsBefore = paints;
         box.windowHandle()->setScreen(second);
         box.move(second->geometry().topLeft() + QPoint(100, 100));
-        QTRY_COMPARE(box.Surface().devicePixelRatio(), 3.0);
+        QTRY_COMPARE_WITH_TIMEOUT(box.Surface().devicePixelRatio(), 3.0, WaitMilliseconds);
         QVERIFY(paints > paintsBefore);
         const QImage& s = box.Surface();
         QCOMPARE(s.size(), QSize(120, 90));
@@ -81,7 +85,8 @@ private slots:
         vantrel::PaintBox box;
         box.resize(40, 30);
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY2(QTest::qWaitForWindowExposed(&box, WaitMilliseconds),
+                 "the surface was not exposed");
         QPoint down;
         QPoint up;
         box.SetMouseHandlers(

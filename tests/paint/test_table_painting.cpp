@@ -51,7 +51,11 @@ private:
     }
 
 private slots:
-    void init() { table_ = std::make_unique<TableFixture>(); }
+    void init()
+    {
+        table_ = std::make_unique<TableFixture>();
+        QVERIFY2(table_->Exposed(), "the drawing surface was not exposed");
+    }
     void cleanup() { table_.reset(); }
 
     void startUpShowsPilePanelBoxAndZeros()
@@ -230,6 +234,44 @@ private slots:
         QVERIFY(ShowsText(360, 90, QStringLiteral("120"), 16, Black, Yellow));
         QVERIFY(ShowsText(360, 120, QStringLiteral("7"), 16, Black, Yellow));
         QVERIFY(AllOf(Surface(), QRect(380, 120, 79, 19), Yellow));  // nothing past the score
+    }
+
+    void topFiveNamesKeepTheGlyphsThatReachPastTheirBox_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("bar, below") << QStringLiteral("Ann|Bo");
+        QTest::newRow("broken bar, below") << QStringLiteral("Bo\u00A6");
+        QTest::newRow("i circumflex first, left") << QStringLiteral("\u00EEda");
+        QTest::newRow("quarter last, right") << QStringLiteral("Ann\u00BC");
+        QTest::newRow("three quarters last, right") << QStringLiteral("Bo\u00BE");
+        QTest::newRow("bars across the cut") << QStringLiteral("|WWWWWWWWWWWWWW||||");
+    }
+    // The name as a plain TextOut writes it, box and glyphs, cut only before the score.
+    void topFiveNamesKeepTheGlyphsThatReachPastTheirBox()
+    {
+        QFETCH(QString, name);
+        TableBetweenRounds(false);
+        table_->top[2] = {QString(), 9};
+        table_->Painter().DrawHighScores(table_->top);
+        const QImage withoutName = Surface().copy();
+        QImage expected = withoutName.copy();
+        QRect box;
+        {
+            vantrel::Canvas plain(expected, {});
+            plain.SetFontSize(16);
+            plain.SetBrushColour(Yellow);
+            plain.TextOut(120, 120, name);
+            box = QRect(120, 120, plain.TextWidth(name), plain.TextHeight(name));
+        }
+        QImage outsideBox = expected.copy();
+        QPainter(&outsideBox).drawImage(box.topLeft(), withoutName.copy(box));
+        QVERIFY2(outsideBox != withoutName, "the name has no pixels outside its box");
+        table_->top[2].name = name;
+        table_->Painter().DrawHighScores(table_->top);
+        const QRect beforeCut(0, 0, 356, Surface().height());
+        const QRect fromCut(356, 0, Surface().width() - 356, Surface().height());
+        QCOMPARE(Surface().copy(beforeCut), expected.copy(beforeCut));
+        QCOMPARE(Surface().copy(fromCut), withoutName.copy(fromCut));
     }
 
     void topFiveRepaintKeepsThePromptAndHidesTheCells()
