@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/CardNames.h"
 #include "engine/Cards.h"
 #include "engine/Deck.h"
 #include "engine/Random.h"
@@ -26,6 +27,31 @@ private slots:
         QCOMPARE(CardSuit(40), 4);
         QVERIFY(IsRedSuit(CardSuit(1)) && IsRedSuit(CardSuit(30)));
         QVERIFY(!IsRedSuit(CardSuit(14)) && !IsRedSuit(CardSuit(52)));
+    }
+
+    // Every card by its spoken name; each of the 52 names once, nothing for a cell code.
+    void cardsAreNamedInFullEnglish_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("two of hearts") << 1 << "Two of Hearts";
+        QTest::newRow("ten of clubs") << 22 << "Ten of Clubs";
+        QTest::newRow("ace of diamonds") << 39 << "Ace of Diamonds";
+        QTest::newRow("queen of spades") << 50 << "Queen of Spades";
+        QTest::newRow("ace of spades") << 52 << "Ace of Spades";
+        QTest::newRow("face down") << 0 << "";
+        QTest::newRow("open slot") << 53 << "";
+    }
+
+    void cardsAreNamedInFullEnglish()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromStdString(CardName(code)), name);
+        QSet<QString> names;
+        for (int card = 1; card <= CardsInDeck; ++card)
+            names.insert(QString::fromStdString(CardName(card)));
+        QCOMPARE(names.size(), CardsInDeck);
     }
 
     void generatorFromStateZeroGivesTheKnownValues()
