@@ -1,0 +1,48 @@
+#pragma once
+
+// The table in words, for players who cannot see it: one place for each thing a
+// sighted player looks at, with its area on the surface and what it shows now, as a
+// screen reader speaks it ("Hand 2": "Five of Hearts, Jack of Spades, score 8"). The
+// text follows the state exactly as the painting does, so the two never disagree.
+
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+#include "engine/VantrelGame.h"
+#include "paint/TableLayout.h"
+#include "paint/TablePainter.h"
+
+namespace vantrel {
+
+enum class PlaceKind { Deck, Hand1, Hand2, Hand3, Hand4, Crib, CutCard, Scores, TopFive, Win };
+
+// The places the keyboard focus moves between, in this order; Top 5 and WIN are only
+// read.
+inline constexpr int FocusPlaces = 8;
+
+struct TablePlace {
+    PlaceKind kind = PlaceKind::Deck;
+    QString name;         // "Deck", "Hand 1" .. "Hand 4", "Crib", "Cut card", "Scores", ...
+    QString description;  // what the place shows now
+    QRect area;           // on the surface, in pixels of the table
+};
+
+// What the table shows, as the painting shows it: the eight places that are always
+// there, then "Top 5" while the list covers the table and "WIN" while the banner
+// shows. bannerWidth is how far the banner reaches.
+std::vector<TablePlace> DescribeTable(const VantrelGame& game, const TopFive& top,
+                                      const CardMetrics& cards, int bannerWidth);
+
+// A card, a card back, or nothing, as a place speaks it.
+QString CellInWords(int cellCode);
+
+// The name of the hand in board column 2..5 ("Hand 1" .. "Hand 4").
+QString HandName(int column);
+
+// The Top 5 list as its view shows it: the heading, each name with its score, the
+// closing line.
+QString TopFiveInWords(const TopFive& top);
+
+}  // namespace vantrel
