@@ -4,16 +4,17 @@
 # (listed) with the install's layout under the prefix and nothing writable by others,
 # the dependencies found by dpkg-shlibdeps, and the maintainer scripts, which make the
 # shared store folder root:games 2775 on configure and leave it on remove, with its
-# scores, until a purge.
+# scores, until a purge. A build for another prefix makes no package.
 #
-# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER
+# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER SOURCE_DIR
 set -uo pipefail
 
-BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER}")
+BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER SOURCE_DIR}")
 PREFIX=${2:?}
 APP_ID=${3:?}
 VERSION=${4:?}
 STORE=${5:?}
+SOURCE=$(readlink -f "${6:?}")
 HERE=$(dirname "$(readlink -f "$0")")
 source "$HERE/../e2e/lib.sh"
 source "$HERE/layout.sh"
@@ -62,6 +63,19 @@ say "Depends: $depends"
 check "the dependencies name the Qt libraries and the C library" \
     '[[ "$depends" == *libqt6widgets6* ]] && [[ "$depends" == *libc6* ]]'
 check "the section is games" '[ "$(dpkg-deb --field "$DEB" Section)" = games ]'
+
+say "a package from a hardened build for /usr/local"
+OTHER="$E2E_TMP/other-prefix"
+cmake -S "$SOURCE" -B "$OTHER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_HARDEN=ON \
+    -DCMAKE_INSTALL_PREFIX=/usr/local -DVANTREL_BUILD_TESTS=OFF >"$E2E_TMP/other.log" 2>&1 ||
+    fail "cannot configure a build for /usr/local: $(tail -n 5 "$E2E_TMP/other.log")"
+cpack -G DEB --config "$OTHER/CPackConfig.cmake" -B "$E2E_TMP/other-out" >"$E2E_TMP/other-cpack.log" 2>&1
+other_status=$?
+cat "$E2E_TMP/other-cpack.log"
+check "cpack stops for the prefix /usr/local, names the release preset and makes no package" \
+    '[ "$other_status" -ne 0 ] && grep -q "/usr/local, not /usr" "$E2E_TMP/other-cpack.log" &&
+     grep -q "release preset" "$E2E_TMP/other-cpack.log" &&
+     [ -z "$(find "$E2E_TMP/other-out" -name "*.deb" 2>/dev/null)" ]'
 
 # --- maintainer scripts ----------------------------------------------------------
 
