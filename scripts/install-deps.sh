@@ -10,6 +10,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   # the checks of the install and the Debian package
   dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
+  # hardening-check, which reads the package's programs for the hardening flags
+  devscripts
   # fuzzing the store reader
   clang libclang-rt-14-dev
 )

@@ -3,8 +3,10 @@
 # UndefinedBehaviorSanitizer, and as released) in folders of their own, and runs the
 # whole test suite on both through CTest. The end-to-end tests in a real X11 window
 # and the checks of the install and the Debian package run on the release build.
-# A suite that vanished fails the run: CTest refuses to find no tests. Last, the
-# store reader is fuzzed for a minute.
+# --no-tests=error stops a run that finds no test at all, as when the suites were
+# not built; it cannot notice one suite missing among the others. A suite whose
+# folder or source vanished fails earlier, at the configure step, since every suite
+# is named in the build files. Last, the store reader is fuzzed for a minute.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"

@@ -1,23 +1,25 @@
 #!/usr/bin/env bash
 # The Debian package as CPack makes it from the release build: its name, lintian
-# without errors, its contents (listed) with the install's layout under the prefix
-# and nothing writable by others, the dependencies found by dpkg-shlibdeps, and the
-# maintainer scripts, which make the shared store folder root:games 2775 on
-# configure and leave it on remove, with its scores, until a purge.
+# without errors or hardening tags, hardening-check on both programs, its contents
+# (listed) with the install's layout under the prefix and nothing writable by others,
+# the dependencies found by dpkg-shlibdeps, and the maintainer scripts, which make the
+# shared store folder root:games 2775 on configure and leave it on remove, with its
+# scores, until a purge. A build for another prefix makes no package.
 #
-# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER
+# usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER SOURCE_DIR
 set -uo pipefail
 
-BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER}")
+BUILD=$(readlink -f "${1:?usage: check_deb.sh BUILD_DIR INSTALL_PREFIX APPLICATION_ID VERSION SHARED_STORE_FOLDER SOURCE_DIR}")
 PREFIX=${2:?}
 APP_ID=${3:?}
 VERSION=${4:?}
 STORE=${5:?}
+SOURCE=$(readlink -f "${6:?}")
 HERE=$(dirname "$(readlink -f "$0")")
 source "$HERE/../e2e/lib.sh"
 source "$HERE/layout.sh"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian file hardening-check; do
     command -v "$tool" >/dev/null || fail "the tool '$tool' is missing (scripts/install-deps.sh installs it)"
 done
 
@@ -31,6 +33,7 @@ say "lintian:"
 lintian --fail-on error --display-info "$DEB" 2>&1 | grep -v 'root privileges' | tee "$E2E_TMP/lintian.log"
 lintian_status=${PIPESTATUS[0]}
 check "lintian reports no errors" '[ "$lintian_status" -eq 0 ] && ! grep -q "^E:" "$E2E_TMP/lintian.log"'
+check "lintian reports no hardening tag" '! grep -q " hardening-" "$E2E_TMP/lintian.log"'
 
 say "contents:"
 dpkg-deb --contents "$DEB" | tee "$E2E_TMP/contents.txt"
@@ -42,11 +45,36 @@ check "nothing lies outside the prefix" \
 dpkg-deb --extract "$DEB" "$E2E_TMP/tree"
 check_layout "$E2E_TMP/tree$PREFIX" "$APP_ID"
 
+# Control-flow marking is not asked for: Debian 12's C library start files carry none,
+# so no program linked there has it, and dpkg-buildflags does not ask for it either.
+# The counter calls no C library function that fortification checks: its only
+# candidates, memcpy, memmove and memset, come from the C++ library's built-ins, which
+# the checked wrappers never see. lintian, whose fortify check above leaves exactly
+# those three out, stands for hardening-check's there.
+say "hardening-check:"
+bin="$E2E_TMP/tree$PREFIX/bin"
+{ hardening-check --nocfprotection "$bin/vantrel" &&
+    hardening-check --nocfprotection --nofortify "$bin/vantrel-count"; } | tee "$E2E_TMP/hardening.log"
+hardening_status=${PIPESTATUS[0]}
+check "hardening-check passes on both programs" '[ "$hardening_status" -eq 0 ]'
+
 depends=$(dpkg-deb --field "$DEB" Depends)
 say "Depends: $depends"
 check "the dependencies name the Qt libraries and the C library" \
     '[[ "$depends" == *libqt6widgets6* ]] && [[ "$depends" == *libc6* ]]'
 check "the section is games" '[ "$(dpkg-deb --field "$DEB" Section)" = games ]'
+
+say "cpack on a hardened build for /usr/local"
+OTHER="$E2E_TMP/other-prefix"
+cmake -S "$SOURCE" -B "$OTHER" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_HARDEN=ON \
+    -DCMAKE_INSTALL_PREFIX=/usr/local -DVANTREL_BUILD_TESTS=OFF >/dev/null ||
+    fail "cannot configure for /usr/local"
+refusal=$(cpack -G DEB --config "$OTHER/CPackConfig.cmake" -B "$E2E_TMP/other-out" 2>&1 | tr -s ' \n' ' ') &&
+    fail "cpack succeeded on a build for /usr/local"
+say "$refusal"
+check "cpack stops there, naming the prefix and the release preset, and leaves no package" \
+    '[[ "$refusal" == *"/usr/local, not /usr"*"release preset"* ]] &&
+     ! find "$E2E_TMP/other-out" -name "*.deb" 2>/dev/null | grep -q .'
 
 # --- maintainer scripts ----------------------------------------------------------
 
