@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "paint/Canvas.h"
+#include "paint/TableAccessible.h"
 #include "paint/TableFont.h"
 #include "paint/TableLayout.h"
 
@@ -36,6 +37,10 @@ PaintBox::PaintBox(QWidget* parent)
     // The surface image covers every pixel; the widget has no background of its own.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The table takes the keys: the window gives it the focus when it opens.
+    setFocusPolicy(Qt::StrongFocus);
+    static const bool accessibleTable = (InstallTableAccessibility(), true);
+    Q_UNUSED(accessibleTable);
     AllocateSurface();
 }
 
@@ -168,6 +173,56 @@ void PaintBox::paintEvent(QPaintEvent* event)
                             area.height() * ratio);
         painter.drawImage(QRectF(area), surface_, source);
     }
+    DrawFocusMark(painter);
+}
+
+// --- the keyboard's place ------------------------------------------------------------
+
+QRect PaintBox::FocusMarkArea(const QRect& place) { return place.adjusted(-2, -2, 2, 2); }
+
+QRect PaintBox::FocusedArea() const
+{
+    const std::vector<TablePlace> places = access_.Places();
+    const auto focus = static_cast<std::size_t>(access_.Focus());
+    return focus < places.size() ? places[focus].area : QRect();
+}
+
+// Two pixels just outside the place, black around white, so that the mark shows on
+// the felt of either colour, on the panel and on the cards alike.
+void PaintBox::DrawFocusMark(QPainter& painter) const
+{
+    if (!access_.MarkShown()) {
+        return;
+    }
+    const QRect outer = FocusMarkArea(FocusedArea());
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawRect(inner.adjusted(0, 0, -1, -1));
+}
+
+void PaintBox::MoveFocus(int place)
+{
+    update(FocusMarkArea(FocusedArea()));
+    access_.SetFocus(std::clamp(place, 0, FocusPlaces - 1));
+    access_.ShowMark();
+    update(FocusMarkArea(FocusedArea()));
+    ReportFocusedPlace(this);
+}
+
+void PaintBox::Announce(const QString& text)
+{
+    access_.SetAnnouncement(text);
+    ReportAnnouncement(this);
+}
+
+void PaintBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    ReportFocusedPlace(this);
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event)

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "paint/Colours.h"
+#include "paint/TableAccess.h"
 
 namespace vantrel {
 
@@ -18,6 +19,11 @@ class Canvas;
 // it and shows the changed area; a paint request (Invalidate, first show, resize,
 // a new felt colour) clears the image to the felt colour and runs the paint handler
 // before the next show, as a window-system repaint does.
+//
+// It is also the table for the keyboard and for screen readers (access()): it takes
+// the keyboard focus, tells screen readers about the places of the table and the one
+// the keyboard is on, and draws a focus mark over the table once the player has moved
+// the focus with the keys, never into the surface itself.
 class PaintBox : public QWidget {
     Q_OBJECT
 
@@ -50,9 +56,20 @@ public:
     // itself when it is wider.
     int ScreenWidth() const;
 
+    TableAccess& access() { return access_; }
+    const TableAccess& access() const { return access_; }
+    // Puts the keyboard on one of the focus places, shows the focus mark from now on
+    // and tells screen readers.
+    void MoveFocus(int place);
+    // Tells screen readers what an action came to, on the place the keyboard is on.
+    void Announce(const QString& text);
+    // Where the focus mark is drawn around a place's area.
+    static QRect FocusMarkArea(const QRect& place);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -63,6 +80,8 @@ private:
     void ShowArea(const QRect& area);
     void ResetCanvasForPaint();
     static void Report(const MouseHandler& handler, const QMouseEvent* event);
+    void DrawFocusMark(QPainter& painter) const;
+    QRect FocusedArea() const;
 
     QImage surface_;
     std::unique_ptr<Canvas> canvas_;
@@ -72,6 +91,7 @@ private:
     QColor felt_ = ColourOf(NormalColours.felt);
     bool paintRequested_ = true;
     bool painting_ = false;
+    TableAccess access_;
 };
 
 }  // namespace vantrel

@@ -47,13 +47,14 @@ QString Placement(const TableMoment& before, const VantrelGame& after)
 
 QString RoundStart(const TableMoment& before, const VantrelGame& after)
 {
-    QString text = after.RoundNo == 1 && before.roundNo != 0 ? QStringLiteral("New game. ")
-                                                             : QString();
+    QString text =
+        after.RoundNo == 1 && before.roundNo != 0 ? QStringLiteral("New game. ") : QString();
     text += QStringLiteral("Round %1.").arg(after.RoundNo);
     QStringList dealt;
     for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
         if (IsCard(after.Board(column, 1))) {
-            dealt << CellInWords(after.Board(column, 1)) + QStringLiteral(" to ") + HandName(column);
+            dealt << CellInWords(after.Board(column, 1)) + QStringLiteral(" to ") +
+                         HandName(column);
         }
     }
     if (!dealt.isEmpty()) {
@@ -92,8 +93,12 @@ QString RoundCount(const VantrelGame& game)
 
 TableMoment MomentOf(const VantrelGame& game)
 {
-    return {game.Board,         game.ScoreTable,     game.Deck,
-            game.RoundNo,       game.PlacedCount,    game.Placing != False,
+    return {game.Board,
+            game.ScoreTable,
+            game.Deck,
+            game.RoundNo,
+            game.PlacedCount,
+            game.Placing != False,
             game.HighScoreView != False};
 }
 
@@ -134,8 +139,9 @@ QString RefusalInWords(const VantrelGame& game, int column)
         return HandName(column) + QStringLiteral(" is full.");
     }
     return HandName(column) +
-           QStringLiteral(" already has its card in row %1: under the regular rules every hand "
-                          "gets a card in that row first.")
+           QStringLiteral(
+               " already has its card in row %1: under the regular rules every hand "
+               "gets a card in that row first.")
                .arg(cards);
 }
 

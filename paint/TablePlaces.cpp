@@ -115,27 +115,28 @@ std::vector<TablePlace> DescribeTable(const VantrelGame& game, const TopFive& to
     std::vector<TablePlace> places;
     const int pile = DeckPileOffsets[0];
     places.push_back({PlaceKind::Deck, QStringLiteral("Deck"), DeckInWords(game),
-                      QRect(QPoint(pile, pile), QPoint(DeckPileOffsets[2] + W - 1,
-                                                       DeckPileOffsets[2] + H - 1))});
+                      QRect(QPoint(pile, pile),
+                            QPoint(DeckPileOffsets[2] + W - 1, DeckPileOffsets[2] + H - 1))});
     for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
-        const auto kind = static_cast<PlaceKind>(static_cast<int>(PlaceKind::Hand1) + column -
-                                                 FirstHandColumn);
+        const auto kind =
+            static_cast<PlaceKind>(static_cast<int>(PlaceKind::Hand1) + column - FirstHandColumn);
         places.push_back({kind, HandName(column), shown(ColumnInWords(game, column)),
                           ColumnArea(column, cards, P)});
     }
     places.push_back({PlaceKind::Crib, QStringLiteral("Crib"),
                       shown(ColumnInWords(game, CribColumn)), ColumnArea(CribColumn, cards, P)});
-    places.push_back({PlaceKind::CutCard, QStringLiteral("Cut card"), shown(CutCardInWords(game)),
-                      QRect(QPoint(CutLabelX, CutPlayLabelY(P)),
-                            QPoint(CellX(DeckColumn, W) + W - 1, HandScoreY(H) + ScoreTextHeight - 1))});
+    places.push_back(
+        {PlaceKind::CutCard, QStringLiteral("Cut card"), shown(CutCardInWords(game)),
+         QRect(QPoint(CutLabelX, CutPlayLabelY(P)),
+               QPoint(CellX(DeckColumn, W) + W - 1, HandScoreY(H) + ScoreTextHeight - 1))});
     const int panelTop = PanelBoxTop(H, P);
     places.push_back({PlaceKind::Scores, QStringLiteral("Scores"), shown(ScoresInWords(game)),
                       QRect(QPoint(PanelBoxLeft(W), panelTop),
                             QPoint(PanelBoxRight(W) - 1, panelTop + PanelBoxHeight - 1))});
     if (covered) {
-        places.push_back({PlaceKind::TopFive, QStringLiteral("Top 5"), TopFiveInWords(top),
-                          QRect(QPoint(TopBoxLeft, TopBoxTop),
-                                QPoint(TopBoxRight - 1, TopBoxBottom - 1))});
+        places.push_back(
+            {PlaceKind::TopFive, QStringLiteral("Top 5"), TopFiveInWords(top),
+             QRect(QPoint(TopBoxLeft, TopBoxTop), QPoint(TopBoxRight - 1, TopBoxBottom - 1))});
     }
     if (game.Placing == False && game.WinEarned()) {
         places.push_back({PlaceKind::Win, QStringLiteral("WIN"),

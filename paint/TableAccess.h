@@ -1,0 +1,63 @@
+#pragma once
+
+// The table for players who use the keyboard and a screen reader: the places it is
+// made of (TablePlaces.h), the one the keyboard is on, and what the last action came
+// to. The drawing surface owns one; its accessible object (TableAccessible.h) reads it
+// and the window feeds it.
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "paint/TablePlaces.h"
+
+namespace vantrel {
+
+class TableAccess {
+public:
+    using PlacesSource = std::function<std::vector<TablePlace>()>;
+    // Acts on a place as a click there would: the index of one of the focus places.
+    using Activation = std::function<void(int place)>;
+
+    void SetPlacesSource(PlacesSource source) { source_ = std::move(source); }
+    void SetActivation(Activation activation) { activate_ = std::move(activation); }
+
+    // The places as the table shows them now (none before a source is set).
+    std::vector<TablePlace> Places() const
+    {
+        return source_ ? source_() : std::vector<TablePlace>();
+    }
+    void Activate(int place) const
+    {
+        if (activate_) activate_(place);
+    }
+
+    // The keyboard's place, 0 .. FocusPlaces - 1 in the order of the table's places.
+    int Focus() const { return focus_; }
+    // Moves the focus; the announcement belonged to the place left, so it goes.
+    void SetFocus(int place)
+    {
+        focus_ = place;
+        announcement_.clear();
+    }
+
+    // The focus mark is drawn once the player has moved the focus with the keys in
+    // this run, so that a mouse player's table stays as it is.
+    bool MarkShown() const { return markShown_; }
+    void ShowMark() { markShown_ = true; }
+
+    // What the last action came to, spoken with the focused place until the focus
+    // moves.
+    const QString& Announcement() const { return announcement_; }
+    void SetAnnouncement(const QString& text) { announcement_ = text; }
+
+private:
+    PlacesSource source_;
+    Activation activate_;
+    int focus_ = 0;
+    bool markShown_ = false;
+    QString announcement_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,274 @@
+#include "paint/TableAccessible.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#include "paint/PaintBox.h"
+
+namespace vantrel {
+
+namespace {
+
+QAccessibleInterface* TableFactory(const QString& /*className*/, QObject* object)
+{
+    if (auto* box = qobject_cast<PaintBox*>(object)) {
+        return new TableAccessible(box);
+    }
+    return nullptr;
+}
+
+bool IsHand(PlaceKind kind) { return kind >= PlaceKind::Hand1 && kind <= PlaceKind::Hand4; }
+
+int IndexOfKind(const std::vector<TablePlace>& places, PlaceKind kind)
+{
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i].kind == kind) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+QRect OnScreen(const PaintBox* box, const QRect& area)
+{
+    return QRect(box->mapToGlobal(area.topLeft()), area.size());
+}
+
+}  // namespace
+
+void InstallTableAccessibility() { QAccessible::installFactory(TableFactory); }
+
+namespace {
+
+// The accessible object of the place the keyboard is on, when a screen reader listens.
+QAccessibleInterface* FocusedPlace(PaintBox* box)
+{
+    if (!QAccessible::isActive() || !box->hasFocus()) {
+        return nullptr;
+    }
+    auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(box));
+    return table != nullptr ? table->child(box->access().Focus()) : nullptr;
+}
+
+}  // namespace
+
+void ReportFocusedPlace(PaintBox* box)
+{
+    if (QAccessibleInterface* place = FocusedPlace(box)) {
+        QAccessibleEvent event(place, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ReportAnnouncement(PaintBox* box)
+{
+    QAccessibleInterface* place = FocusedPlace(box);
+    if (place == nullptr) {
+        return;
+    }
+    QAccessibleEvent changed(place, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announced(place, box->access().Announcement());
+    QAccessible::updateAccessibility(&announced);
+#endif
+}
+
+// --- one place -------------------------------------------------------------------
+
+int TablePlaceAccessible::Index() const
+{
+    return box_ ? IndexOfKind(box_->access().Places(), kind_) : -1;
+}
+
+bool TablePlaceAccessible::isValid() const { return Index() >= 0; }
+
+QWindow* TablePlaceAccessible::window() const
+{
+    return box_ ? box_->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* TablePlaceAccessible::parent() const
+{
+    return box_ ? QAccessible::queryAccessibleInterface(box_.data()) : nullptr;
+}
+
+QString TablePlaceAccessible::text(QAccessible::Text t) const
+{
+    const int index = Index();
+    if (index < 0) {
+        return {};
+    }
+    const TableAccess& access = box_->access();
+    const TablePlace place = access.Places()[static_cast<std::size_t>(index)];
+    switch (t) {
+        case QAccessible::Name:
+            return place.name;
+        case QAccessible::Description:
+            // What the last action came to is told first, on the place the keyboard is on.
+            if (index == access.Focus() && !access.Announcement().isEmpty()) {
+                return access.Announcement() + QLatin1Char(' ') + place.description;
+            }
+            return place.description;
+        default:
+            return {};
+    }
+}
+
+QRect TablePlaceAccessible::rect() const
+{
+    const int index = Index();
+    if (index < 0) {
+        return {};
+    }
+    return OnScreen(box_, box_->access().Places()[static_cast<std::size_t>(index)].area);
+}
+
+QAccessible::Role TablePlaceAccessible::role() const
+{
+    switch (kind_) {
+        case PlaceKind::Deck:
+            return QAccessible::Button;
+        case PlaceKind::CutCard:
+            return QAccessible::Graphic;
+        case PlaceKind::Scores:
+        case PlaceKind::TopFive:
+        case PlaceKind::Win:
+            return QAccessible::StaticText;
+        default:
+            return QAccessible::Grouping;  // the hands and the crib: cards stacked
+    }
+}
+
+QAccessible::State TablePlaceAccessible::state() const
+{
+    QAccessible::State state;
+    const int index = Index();
+    if (index < 0) {
+        state.invisible = true;
+        return state;
+    }
+    state.focusable = index < FocusPlaces;
+    state.focused = state.focusable && box_->hasFocus() && index == box_->access().Focus();
+    state.readOnly = true;
+    return state;
+}
+
+void* TablePlaceAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::ActionInterface && Pressable()) {
+        return static_cast<QAccessibleActionInterface*>(this);
+    }
+    return nullptr;
+}
+
+bool TablePlaceAccessible::Pressable() const { return kind_ == PlaceKind::Deck || IsHand(kind_); }
+
+QStringList TablePlaceAccessible::actionNames() const
+{
+    return Pressable() ? QStringList{pressAction()} : QStringList();
+}
+
+void TablePlaceAccessible::doAction(const QString& actionName)
+{
+    const int index = Index();
+    if (actionName == pressAction() && Pressable() && index >= 0) {
+        box_->access().Activate(index);
+    }
+}
+
+QStringList TablePlaceAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName != pressAction() || !Pressable()) {
+        return {};
+    }
+    if (kind_ == PlaceKind::Deck) {
+        return {QStringLiteral("Space")};
+    }
+    return {QString::number(static_cast<int>(kind_) - static_cast<int>(PlaceKind::Hand1) + 1)};
+}
+
+// --- the table ---------------------------------------------------------------------
+
+TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccessible::Canvas) {}
+
+TableAccessible::~TableAccessible()
+{
+    for (const QAccessible::Id id : ids_) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+}
+
+PaintBox* TableAccessible::box() const { return static_cast<PaintBox*>(widget()); }
+
+QAccessibleInterface* TableAccessible::PlaceInterface(PlaceKind kind) const
+{
+    QAccessible::Id& id = ids_[static_cast<std::size_t>(kind)];
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(new TablePlaceAccessible(box(), kind));
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
+int TableAccessible::childCount() const
+{
+    return static_cast<int>(box()->access().Places().size());
+}
+
+QAccessibleInterface* TableAccessible::child(int index) const
+{
+    const std::vector<TablePlace> places = box()->access().Places();
+    if (index < 0 || index >= static_cast<int>(places.size())) {
+        return nullptr;
+    }
+    return PlaceInterface(places[static_cast<std::size_t>(index)].kind);
+}
+
+int TableAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const std::vector<TablePlace> places = box()->access().Places();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (ids_[static_cast<std::size_t>(places[i].kind)] != 0 &&
+            PlaceInterface(places[i].kind) == child) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* TableAccessible::childAt(int x, int y) const
+{
+    const std::vector<TablePlace> places = box()->access().Places();
+    // The Top 5 list and the banner lie over the others: the last place found wins.
+    for (auto place = places.rbegin(); place != places.rend(); ++place) {
+        if (OnScreen(box(), place->area).contains(x, y)) {
+            return PlaceInterface(place->kind);
+        }
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* TableAccessible::focusChild() const
+{
+    if (!box()->hasFocus()) {
+        return nullptr;
+    }
+    return child(box()->access().Focus());
+}
+
+QString TableAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Name) {
+        return QStringLiteral("Table");
+    }
+    if (t == QAccessible::Description) {
+        return QStringLiteral(
+            "Left and Right move between the places, Space or Return acts "
+            "on the one you are on, 1 to 4 place the card in a hand");
+    }
+    return QAccessibleWidget::text(t);
+}
+
+}  // namespace vantrel
