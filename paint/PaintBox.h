@@ -2,12 +2,16 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
 #include "paint/Colours.h"
+
+class QScreen;
+class QWindow;
 
 namespace vantrel {
 
@@ -52,6 +56,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -62,6 +67,9 @@ private:
     void AllocateSurface();
     void ShowArea(const QRect& area);
     void ResetCanvasForPaint();
+    void FollowWindow();
+    void FollowScreen(QScreen* screen);
+    void MatchDevicePixelRatio();
     static void Report(const MouseHandler& handler, const QMouseEvent* event);
 
     QImage surface_;
@@ -72,6 +80,9 @@ private:
     QColor felt_ = ColourOf(NormalColours.felt);
     bool paintRequested_ = true;
     bool painting_ = false;
+    // The window and the screen whose changes of scale the surface follows.
+    QPointer<QWindow> followedWindow_;
+    QPointer<QScreen> followedScreen_;
 };
 
 }  // namespace vantrel
