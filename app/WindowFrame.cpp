@@ -5,6 +5,8 @@
 // window watches for it for a short while after it is shown, and as soon as a frame
 // is there the client size is fitted to it and the window centred again. Without a
 // window manager no frame ever comes, and the window stays where it was placed.
+// Under Wayland the window neither moves nor waits: Qt draws the frame itself, so its
+// size is known once the window is shown, and the compositor places the window.
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
@@ -12,6 +14,7 @@
 #include <QTimer>
 
 #include "app/VantrelForm.h"
+#include "platform/WindowSystem.h"
 
 namespace vantrel {
 
@@ -24,6 +27,9 @@ constexpr int FrameWatchInterval = 20;
 
 void TVantrelForm::CentreOnScreen()
 {
+    if (CompositorPlacesWindows()) {
+        return;
+    }
     const QScreen* own = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (own == nullptr) {
         return;
@@ -36,6 +42,13 @@ void TVantrelForm::CentreOnScreen()
 void TVantrelForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (CompositorPlacesWindows()) {
+        // The frame exists once the show has created the window's surface, just after
+        // this event.
+        QMetaObject::invokeMethod(
+            this, [this] { FitFrame(); }, Qt::QueuedConnection);
+        return;
+    }
     if (!frameWatch_) {
         frameWatch_ = new QTimer(this);
         frameWatch_->setInterval(FrameWatchInterval);
