@@ -13,7 +13,8 @@ namespace vantrel {
 void TVantrelForm::ShowStartupSplash()
 {
     // The window is not on screen yet, so the splash centres over the bounds the
-    // window starts out with; it stays on top of the window once that is shown.
+    // window starts out with; it stays on top of the window once that is shown. Under
+    // Wayland it follows the window onto the screen, as its transient child.
     splashForm = new TsplashForm(this, SplashMode::Splash);
     splashForm->ShowCentred();
 }

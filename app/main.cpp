@@ -15,6 +15,7 @@
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
 #include "platform/TerminalText.h"
+#include "platform/WindowSystem.h"
 #include "store/StorePaths.h"
 
 namespace {
@@ -156,8 +157,11 @@ int main(int argc, char* argv[])
         form.CentreOnScreen();
         form.show();
         // Without a window manager nothing activates the window, and its menu's
-        // access keys would not reach it.
-        form.activateWindow();
+        // access keys would not reach it. A Wayland compositor activates a new window
+        // itself and grants no client's request to be activated.
+        if (!vantrel::CompositorPlacesWindows()) {
+            form.activateWindow();
+        }
         result = QApplication::exec();
     }
     vantrel::SaveDonateState();

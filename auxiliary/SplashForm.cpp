@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include "auxiliary/Help.h"
 #include "auxiliary/Look.h"
 #include "auxiliary/WebSite.h"
+#include "platform/WindowSystem.h"
 
 namespace vantrel {
 
@@ -102,6 +104,13 @@ void TsplashForm::Label3Click()
 
 bool TsplashForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (IsOwnersFirstExposure(watched, event)) {
+        watched->removeEventFilter(this);
+        // Queued, so that the owner's first frame, drawn in answer to this event, is on
+        // the screen first.
+        QMetaObject::invokeMethod(
+            this, [this] { ShowAsChildOfOwner(); }, Qt::QueuedConnection);
+    }
     if (watched == Image1 && IsLeftClickInside(Image1, event)) {
         Image1Click();
         return true;
@@ -145,9 +154,41 @@ QPoint TsplashForm::CentredPosition(const QRect& ownerBounds) const
             ownerBounds.top() + (ownerBounds.height() - height()) / 2};
 }
 
+bool TsplashForm::IsOwnersFirstExposure(QObject* watched, QEvent* event) const
+{
+    const QWidget* owner = parentWidget();
+    return event->type() == QEvent::Expose && owner != nullptr &&
+           watched == owner->window()->windowHandle() &&
+           owner->window()->windowHandle()->isExposed();
+}
+
 void TsplashForm::ShowCentred()
 {
+    if (CompositorPlacesWindows()) {
+        ShowAsChildOfOwner();
+        return;
+    }
     move(CentredPosition(OwnerBounds()));
+    show();
+}
+
+// Only a window on the screen can have children: while the owner's window is not
+// there yet, this one waits for it to be exposed.
+void TsplashForm::ShowAsChildOfOwner()
+{
+    QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    if (owner == nullptr) {
+        show();
+        return;
+    }
+    owner->winId();
+    QWindow* ownerWindow = owner->windowHandle();
+    if (!ownerWindow->isExposed()) {
+        ownerWindow->installEventFilter(this);
+        return;
+    }
+    winId();
+    windowHandle()->setTransientParent(ownerWindow);
     show();
 }
 
@@ -158,8 +199,11 @@ void TsplashForm::ShowModal()
     connect(this, &TsplashForm::Hidden, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
     ShowCentred();
-    // Without a window manager nothing would give it the keyboard, and Escape.
-    activateWindow();
+    // Without a window manager nothing would give it the keyboard, and Escape. A
+    // Wayland compositor activates a new window itself.
+    if (!CompositorPlacesWindows()) {
+        activateWindow();
+    }
     if (isVisible()) {
         loop.exec();
     }

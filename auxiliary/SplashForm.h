@@ -27,7 +27,9 @@ public:
     SplashMode Mode() const { return SplashMode_; }
 
     // Shows the window without waiting, centred over its owner as the owner stands
-    // now (over MainFormInitialBounds while the owner is not yet on screen).
+    // now (over MainFormInitialBounds while the owner is not yet on screen). Under
+    // Wayland it becomes a transient child of the owner's window instead, which the
+    // compositor places it over, as soon as that window is on the screen.
     void ShowCentred();
     // Shows it the same way, modally, and returns once it has been closed.
     void ShowModal();
@@ -58,6 +60,8 @@ private:
     QLabel* CreateLabel(const QRect& bounds, const QFont& font, const QColor& colour,
                         const QString& text);
     QRect OwnerBounds() const;
+    void ShowAsChildOfOwner();
+    bool IsOwnersFirstExposure(QObject* watched, QEvent* event) const;
 
     SplashMode SplashMode_;
 };

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 #include <QtMath>
 
 #include <algorithm>
@@ -143,14 +144,63 @@ void PaintBox::PaintPendingRequest()
 
 bool PaintBox::event(QEvent* event)
 {
-    // Moved to a screen of another scale: the table is painted afresh at the new
-    // ratio, not shown blurred or too small from the old one.
-    if (event->type() == QEvent::ScreenChangeInternal &&
-        surface_.devicePixelRatio() != devicePixelRatioF()) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange) {
+        MatchDevicePixelRatio();
+    }
+#endif
+    return QWidget::event(event);
+}
+
+void PaintBox::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FollowWindow();
+}
+
+// The window the surface is shown in exists from its first show on, and is made anew
+// when the surface moves to another window.
+void PaintBox::FollowWindow()
+{
+    QWindow* own = window()->windowHandle();
+    if (own == followedWindow_) {
+        return;
+    }
+    if (followedWindow_) {
+        disconnect(followedWindow_, nullptr, this, nullptr);
+    }
+    followedWindow_ = own;
+    if (own != nullptr) {
+        connect(own, &QWindow::screenChanged, this, &PaintBox::FollowScreen);
+        FollowScreen(own->screen());
+    }
+}
+
+// A screen's scale can change while the window stays on it; the screen then reports a
+// new geometry or resolution.
+void PaintBox::FollowScreen(QScreen* screen)
+{
+    if (followedScreen_) {
+        disconnect(followedScreen_, nullptr, this, nullptr);
+    }
+    followedScreen_ = screen;
+    if (screen != nullptr) {
+        const auto match = [this] { MatchDevicePixelRatio(); };
+        connect(screen, &QScreen::geometryChanged, this, match);
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, match);
+        connect(screen, &QScreen::physicalDotsPerInchChanged, this, match);
+    }
+    MatchDevicePixelRatio();
+}
+
+// At another ratio the table is painted afresh, not shown blurred or too small from
+// the old one.
+void PaintBox::MatchDevicePixelRatio()
+{
+    if (surface_.devicePixelRatio() != devicePixelRatioF()) {
         AllocateSurface();
         update();
     }
-    return QWidget::event(event);
 }
 
 void PaintBox::paintEvent(QPaintEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -9,6 +10,9 @@
 
 #include "paint/Colours.h"
 #include "paint/TableAccess.h"
+
+class QScreen;
+class QWindow;
 
 namespace vantrel {
 
@@ -68,6 +72,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +84,9 @@ private:
     void AllocateSurface();
     void ShowArea(const QRect& area);
     void ResetCanvasForPaint();
+    void FollowWindow();
+    void FollowScreen(QScreen* screen);
+    void MatchDevicePixelRatio();
     static void Report(const MouseHandler& handler, const QMouseEvent* event);
     void DrawFocusMark(QPainter& painter) const;
     QRect FocusedArea() const;
@@ -92,6 +100,9 @@ private:
     bool paintRequested_ = true;
     bool painting_ = false;
     TableAccess access_;
+    // The window and the screen whose changes of scale the surface follows.
+    QPointer<QWindow> followedWindow_;
+    QPointer<QScreen> followedScreen_;
 };
 
 }  // namespace vantrel

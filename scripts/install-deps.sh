@@ -8,6 +8,8 @@ packages=(
   # the desktop's opener, through which the help document and web pages open
   xdg-utils
   xvfb xauth xdotool x11-utils imagemagick openbox
+  # the program under Wayland, and a headless compositor to run it in
+  qt6-wayland weston
   # the checks of the install and the Debian package
   dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
   # hardening-check, which reads the package's programs for the hardening flags

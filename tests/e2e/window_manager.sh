@@ -59,7 +59,7 @@ check "the round is counted into the score panel" '[ "$(table_count 86 292 480 3
 
 say "Alt+G, Q: Quit from the keyboard"
 xdotool key --window "$WINDOW" alt+g
-sleep 0.3
+wait_until 10 "the Game menu to open" popup_open
 xdotool key --window "$WINDOW" q
 wait_until 15 "the program to end after Quit" program_gone
 finish_program
