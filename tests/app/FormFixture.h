@@ -27,8 +27,10 @@ public:
         vantrel::testing::UsePrivateStores(dir_);
         form_ = vantrel::testing::MakeForm(program_, dir_.filePath(QStringLiteral("machine.reg")));
         form_->show();
-        if (!QTest::qWaitForWindowExposed(form_.get())) {
-            qWarning("the main window was not exposed");
+        // A window that never comes ends the suite with a message instead of cases
+        // that read pixels of nothing.
+        if (!QTest::qWaitForWindowExposed(form_.get(), 5000)) {
+            qFatal("the main window was not shown within 5 s");
         }
         QCoreApplication::processEvents();
         // Wide enough for the large cards and a 1024-pixel banner.

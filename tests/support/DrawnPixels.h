@@ -18,8 +18,9 @@ namespace vantrel::testing {
 inline QImage ShownImage(QWidget* window)
 {
     window->show();
-    if (!QTest::qWaitForWindowExposed(window)) {
-        return {};
+    // A window that never comes ends the suite with a message, not with pixels of nothing.
+    if (!QTest::qWaitForWindowExposed(window, 5000)) {
+        qFatal("the window %s was not shown within 5 s", qPrintable(window->objectName()));
     }
     return window->grab().toImage();
 }
