@@ -46,6 +46,7 @@ private:
     void CreateRadioGroup();
     void CreateProceedButton();
     void CreatePanel();
+    void NameForScreenReaders();
     QLabel* CreatePanelLabel(const QRect& bounds, const QString& text);
 
     bool closed_ = false;
