@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "auxiliary/AccessibleParts.h"
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/DonateSchedule.h"
 #include "auxiliary/Help.h"
@@ -87,7 +88,19 @@ TDonateForm::TDonateForm(QWidget* owner, DonateReminder& reminder, const HelpOpe
     CreateProceedButton();
     CreatePanel();
     setTabOrder(rgDonateItems->button(DonateNow), ntmOK);
+    NameForScreenReaders();
     FormCreate();
+}
+
+// The picture reads as what it says, the answers as one group named by the question
+// they answer, and the address as a link.
+void TDonateForm::NameForScreenReaders()
+{
+    Image1->setAccessibleName(QStringLiteral("Thank you!"));
+    rgDonate->setAccessibleName(QStringLiteral("Would you like to make a donation?"));
+    ReadWithRole(rgDonate, QAccessible::Grouping);
+    ReadWithRole(Panel1, QAccessible::Grouping);
+    ReadAsLink(lblHomePage, [this] { lblHomePageClick(); });
 }
 
 void TDonateForm::CreateRadioGroup()

@@ -49,6 +49,7 @@ private:
     void CreateRadioGroup();
     void CreateProceedButton();
     void CreatePanel();
+    void NameForScreenReaders();
     QLabel* CreatePanelLabel(const QRect& bounds, const QString& text);
 
     DonateReminder& reminder_;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWindow>
 
+#include "auxiliary/AccessibleParts.h"
 #include "auxiliary/Help.h"
 #include "auxiliary/Look.h"
 #include "auxiliary/WebSite.h"
@@ -46,6 +47,21 @@ TsplashForm::TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help
     btnClose->setVisible(SplashMode_ == SplashMode::About);
     if (SplashMode_ == SplashMode::About) {
         Label3->setCursor(Qt::PointingHandCursor);
+    }
+    NameForScreenReaders();
+}
+
+// The window, its picture and its "X" read by name. Only the About window's link is
+// live, so only there does it read as a link.
+void TsplashForm::NameForScreenReaders()
+{
+    const bool about = SplashMode_ == SplashMode::About;
+    setAccessibleName(about ? QStringLiteral("About Vantrel") : QStringLiteral("Vantrel"));
+    ReadWithRole(this, about ? QAccessible::Dialog : QAccessible::Window);
+    Image1->setAccessibleName(QStringLiteral("Cribbage board and playing cards"));
+    btnClose->setAccessibleName(QStringLiteral("Close"));
+    if (about) {
+        ReadAsLink(Label3, [this] { Label3Click(); });
     }
 }
 

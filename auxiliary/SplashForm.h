@@ -59,6 +59,7 @@ protected:
 
 private:
     void CreateComponents();
+    void NameForScreenReaders();
     QLabel* CreateLabel(const QRect& bounds, const QFont& font, const QColor& colour,
                         const QString& text);
     QRect OwnerBounds() const;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
@@ -12,10 +13,21 @@ namespace {
 
 constexpr int NameEditLength = 255;
 
+// The box's icon tells what kind of box it is; a screen reader is told it in words.
+void NameIcon(const QMessageBox& box, const QString& name)
+{
+    for (auto* label : box.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull()) {
+            label->setAccessibleName(name);
+        }
+    }
+}
+
 bool ConfirmWithBox(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    NameIcon(box, QStringLiteral("Question"));
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -44,6 +56,7 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     const QString title =
         parent != nullptr ? parent->window()->windowTitle() : QApplication::applicationName();
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
+    NameIcon(box, QStringLiteral("Error"));
     box.exec();
 }
 

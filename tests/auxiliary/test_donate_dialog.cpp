@@ -15,6 +15,7 @@
 #include "DrawnPixels.h"
 #include "FakeProgram.h"
 #include "ModalAnswerer.h"
+#include "ScreenReaderText.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
 
@@ -177,6 +178,31 @@ private slots:
         QVERIFY(stillOpen);
         QCOMPARE(program.reminder.CurrentDonateState().DonateState, 2);
         QVERIFY(desktop.opened.isEmpty());
+    }
+
+    // Shown modally, as the reminder and the menu show it: the keyboard is on the
+    // selected answer, the picture and the group read by name, and the link follows.
+    void aScreenReaderReadsEveryPartAndFollowsTheLink()
+    {
+        FakeDesktop desktop;
+        LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr);
+        QString read;
+        ModalAnswerer<TDonateForm> answerer([&](TDonateForm* shown) {
+            read = QTest::qWaitForWindowActive(shown) ? ScreenReaderText(shown) : QString();
+            PressThroughScreenReader(shown->lblHomePage);
+            shown->SetItemIndex(AlreadyDonated);
+            shown->ntmOKClick();
+        });
+        form.exec();
+        QVERIFY2(
+            read.startsWith("Dialog: Make a Donation\n Graphic: Thank you!\n"
+                            " Grouping: Would you like to make a donation?\n"
+                            "  RadioButton: Yes, take me to the donations page now! (focus)\n") &&
+                read.contains("\n Button: Proceed\n") &&
+                read.endsWith("\n  Link: https://vantrel.example/\n"),
+            qPrintable(read));
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
     }
 
     void theAnswerIsAppliedOncePerShowing()

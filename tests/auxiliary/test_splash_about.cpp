@@ -10,6 +10,7 @@
 #include "DrawnPixels.h"
 #include "FakeDesktop.h"
 #include "ModalAnswerer.h"
+#include "ScreenReaderText.h"
 #include "auxiliary/Help.h"
 #include "auxiliary/SplashForm.h"
 
@@ -201,6 +202,35 @@ private slots:
         splash.ShowCentred();
         QTest::keyClick(&splash, Qt::Key_Escape);
         QVERIFY(splash.isVisible());
+    }
+
+    // A screen reader names the About window and each of its parts, and can follow the
+    // link; Escape pressed on the active window closes it. The splash's address is text.
+    void aScreenReaderReadsTheAboutWindowAndFollowsItsLink()
+    {
+        FakeDesktop desktop;
+        TsplashForm about(nullptr, SplashMode::About);
+        QString read;
+        bool active = false;
+        ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
+            active = QTest::qWaitForWindowActive(shown);
+            read = ScreenReaderText(shown);
+            PressThroughScreenReader(shown->Label3);
+            QTest::keyClick(shown->windowHandle(), Qt::Key_Escape);
+        });
+        about.ShowModal();
+        QVERIFY(active && about.isHidden());
+        QCOMPARE(read, QStringLiteral("Dialog: About Vantrel\n"
+                                      " Graphic: Cribbage board and playing cards\n"
+                                      " Button: Close\n"
+                                      " StaticText: Freeware Edition\n"
+                                      " StaticText: Vantrel 8.00\n"
+                                      " Link: https://vantrel.example/\n"));
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
+
+        TsplashForm splash(nullptr, SplashMode::Splash);
+        splash.ShowCentred();
+        QVERIFY(ScreenReaderText(&splash).endsWith(" StaticText: https://vantrel.example/\n"));
     }
 };
 
