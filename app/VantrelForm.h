@@ -11,6 +11,7 @@
 #include "engine/VantrelGame.h"
 #include "paint/Colours.h"
 #include "paint/Pictures.h"
+#include "paint/TableNarration.h"
 #include "paint/TablePainter.h"
 #include "store/KeptRecord.h"
 #include "store/RecordStore.h"
@@ -120,7 +121,15 @@ public:
 
     // --- keys (app/KeyboardInput.cpp) ---------------------------------------------------
     static bool IsPlayKey(int key, Qt::KeyboardModifiers shift);
+    static bool IsFocusKey(int key, Qt::KeyboardModifiers shift);
     void PlayKeyDown(int key);
+
+    // --- the table for screen readers and the keyboard (app/TableSpeech.cpp) ----------
+    void ConnectTableAccess();
+    // Acts on one of the table's places as a click there does.
+    void ActOnPlace(int place);
+    void MoveTableFocus(int key);
+    void AnnounceOutcome(const TableMoment& before);
 
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
     void LoadRecord() override;
@@ -169,6 +178,12 @@ private:
     void ApplyColours(const ColourScheme& colours);
     TablePainter Painter();
 
+    // Handlers run inside handlers (a modal dialog's loop): only the outermost one
+    // announces what came of it.
+    int handlerDepth_ = 0;
+    // The hand a release last tried to place into, and the one that refused it.
+    int attemptedColumn_ = 0;
+    int refusedColumn_ = 0;
     // Where the record is kept is chosen once, when the window is made.
     KeptRecord keptRecord_;
     int outerWidth_ = RegularCardsWindowWidth;

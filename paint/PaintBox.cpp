@@ -1,5 +1,6 @@
 #include "paint/PaintBox.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -267,6 +268,13 @@ void PaintBox::Announce(const QString& text)
 {
     access_.SetAnnouncement(text);
     ReportAnnouncement(this);
+}
+
+void PaintBox::ReportPlaces()
+{
+    if (QAccessible::isActive() && access_.PlacesChanged()) {
+        ReportPlacesChanged(this);
+    }
 }
 
 void PaintBox::focusInEvent(QFocusEvent* event)

@@ -60,6 +60,14 @@ void ReportFocusedPlace(PaintBox* box)
     }
 }
 
+void ReportPlacesChanged(PaintBox* box)
+{
+    if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(box)) {
+        QAccessibleEvent event(table, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void ReportAnnouncement(PaintBox* box)
 {
     QAccessibleInterface* place = FocusedPlace(box);
