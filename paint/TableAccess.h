@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "paint/TablePlaces.h"
+#include "paint/TablePlace.h"
 
 namespace vantrel {
 

@@ -11,7 +11,7 @@
 
 #include <array>
 
-#include "paint/TablePlaces.h"
+#include "paint/TablePlace.h"
 
 namespace vantrel {
 

@@ -5,7 +5,6 @@
 // screen reader speaks it ("Hand 2": "Five of Hearts, Jack of Spades, score 8"). The
 // text follows the state exactly as the painting does, so the two never disagree.
 
-#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -13,21 +12,9 @@
 #include "engine/VantrelGame.h"
 #include "paint/TableLayout.h"
 #include "paint/TablePainter.h"
+#include "paint/TablePlace.h"
 
 namespace vantrel {
-
-enum class PlaceKind { Deck, Hand1, Hand2, Hand3, Hand4, Crib, CutCard, Scores, TopFive, Win };
-
-// The places the keyboard focus moves between, in this order; Top 5 and WIN are only
-// read.
-inline constexpr int FocusPlaces = 8;
-
-struct TablePlace {
-    PlaceKind kind = PlaceKind::Deck;
-    QString name;         // "Deck", "Hand 1" .. "Hand 4", "Crib", "Cut card", "Scores", ...
-    QString description;  // what the place shows now
-    QRect area;           // on the surface, in pixels of the table
-};
 
 // What the table shows, as the painting shows it: the eight places that are always
 // there, then "Top 5" while the list covers the table and "WIN" while the banner
