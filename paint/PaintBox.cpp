@@ -280,7 +280,9 @@ void PaintBox::ReportPlaces()
 void PaintBox::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    ReportFocusedPlace(this);
+    // After Qt has told of the table's own focus, so that the place is the last word.
+    QMetaObject::invokeMethod(
+        this, [this] { ReportFocusedPlace(this); }, Qt::QueuedConnection);
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event)
