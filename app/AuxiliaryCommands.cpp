@@ -15,7 +15,7 @@ void TVantrelForm::ShowStartupSplash()
     // The window is not on screen yet, so the splash centres over the bounds the
     // window starts out with; it stays on top of the window once that is shown. Under
     // Wayland it follows the window onto the screen, as its transient child.
-    splashForm = new TsplashForm(this, SplashMode::Splash);
+    splashForm = new TsplashForm(this, SplashMode::Splash, help_);
     splashForm->ShowCentred();
 }
 
@@ -30,18 +30,18 @@ void TVantrelForm::Timer1Timer()
     }
 }
 
-void TVantrelForm::HelpContentsMenuItemClick() { ShowHelp(); }
+void TVantrelForm::HelpContentsMenuItemClick() { help_.ShowHelp(); }
 
 void TVantrelForm::MenuGameAboutItemClick()
 {
     // The timer must never close the About window; a start-up splash still on screen
     // now stays until its picture is clicked.
     Timer1->stop();
-    const auto about = std::make_unique<TsplashForm>(this, SplashMode::About);
+    const auto about = std::make_unique<TsplashForm>(this, SplashMode::About, help_);
     splashForm = about.get();
     about->ShowModal();
 }
 
-void TVantrelForm::MakeaDonation1Click() { ShowDonationDialog(this); }
+void TVantrelForm::MakeaDonation1Click() { reminder_.ShowDonationDialog(this); }
 
 }  // namespace vantrel

@@ -28,9 +28,9 @@ void TVantrelForm::CheckHighScore()
     // holds it; the entry then joins the list as the store holds it at the save.
     std::optional<std::string> name;
     if (FindPlace(Record(), FinalTotal) >= 1) {
-        const QString typed = CurrentDesktop().askText(this, QString::fromLatin1(HighScoreTitle),
-                                                       QString::fromLatin1(HighScorePrompt),
-                                                       NameFromStoredBytes(Record().LastName()));
+        const QString typed = desktop_.askText(this, QString::fromLatin1(HighScoreTitle),
+                                               QString::fromLatin1(HighScorePrompt),
+                                               NameFromStoredBytes(Record().LastName()));
         name = StoredBytesFromName(typed);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so
@@ -43,8 +43,8 @@ void TVantrelForm::CheckHighScore()
 
 void TVantrelForm::MenuOptionsResetHighItemClick()
 {
-    if (!CurrentDesktop().confirm(this, QString::fromLatin1(ResetTitle),
-                                  QString::fromLatin1(ResetQuestion))) {
+    if (!desktop_.confirm(this, QString::fromLatin1(ResetTitle),
+                          QString::fromLatin1(ResetQuestion))) {
         return;
     }
     // Nothing is redrawn: a Top 5 view on the screen shows the old list until it is

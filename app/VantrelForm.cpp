@@ -3,22 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
 #include <exception>
+#include <utility>
 
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
-#include "engine/Seed.h"
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
-#include "platform/TerminalText.h"
 
 namespace vantrel {
 
@@ -28,40 +24,14 @@ constexpr int SplashMilliseconds = 1500;
 // The drawing surface stops this far above the bottom of the client area.
 constexpr int PaintBoxBottomGap = 4;
 
-// A save that waits for another copy of the game to finish its own shows the busy
-// cursor; the wait is short and bounded.
-void ShowBusyWhileTheStoreWaits(bool waiting)
-{
-    if (waiting) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QGuiApplication::restoreOverrideCursor();
-    }
-}
-
-void SeedRandomGenerator()
-{
-    const char* text = std::getenv("VANTREL_SEED");
-    if (text != nullptr) {
-        if (const auto seed = ParseSeed(text)) {
-            ProgramRandom().Seed(*seed);
-            return;
-        }
-        // Echoed escaped: the variable may hold anything, terminal controls included.
-        std::fprintf(stderr,
-                     "vantrel: VANTREL_SEED=\"%s\" is not a number 0..4294967295; "
-                     "seeding from the clock\n",
-                     EscapedForTerminal(text).c_str());
-    }
-    ProgramRandom().Seed(ClockSeed());
-}
-
 }  // namespace
 
-TVantrelForm::TVantrelForm(QWidget* parent)
+TVantrelForm::TVantrelForm(FormSeams seams, QWidget* parent)
     : QMainWindow(parent),
-      keptRecord_(Registry(RegistryRoot::Machine, machineStoreLocation(),
-                           StoreHooks{ShowBusyWhileTheStoreWaits, {}}))
+      desktop_(seams.desktop),
+      help_(seams.help),
+      reminder_(seams.reminder),
+      keptRecord_(std::move(seams.machineStore))
 {
     setObjectName(QStringLiteral("VantrelForm"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/vantrel")));
@@ -73,17 +43,17 @@ TVantrelForm::TVantrelForm(QWidget* parent)
     connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
     // Key preview: the window sees every key before the focused control does.
     qApp->installEventFilter(this);
-    FormCreate();
+    FormCreate(seams.seed);
 }
 
 TVantrelForm::~TVantrelForm() { qApp->removeEventFilter(this); }
 
-void TVantrelForm::FormCreate()
+void TVantrelForm::FormCreate(const std::function<std::uint32_t()>& seed)
 {
     ShowStartupSplash();
     Timer1->start(SplashMilliseconds);
     pictures.Load();
-    SeedRandomGenerator();
+    Random().Seed(seed());
     LoadRecord();
     setWindowTitle(QString::fromLatin1(ProgramTitle));
     ResetGameState();
@@ -119,7 +89,7 @@ void TVantrelForm::RunHandler(const std::function<void()>& handler)
     try {
         handler();
     } catch (const std::exception& error) {
-        CurrentDesktop().showError(this, QString::fromUtf8(error.what()));
+        desktop_.showError(this, QString::fromUtf8(error.what()));
     }
     --handlerDepth_;
     if (outermost) {
@@ -137,7 +107,7 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     if (key == Qt::Key_F1) {
         key = 0;
-        ShowHelp();
+        help_.ShowHelp();
     } else if (IsFocusKey(key, shift)) {
         const int moved = key;
         key = 0;
@@ -149,7 +119,7 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
     }
 }
 
-void TVantrelForm::FormClose() { CheckDonationReminder(this); }
+void TVantrelForm::FormClose() { reminder_.CheckDonationReminder(this); }
 
 bool TVantrelForm::eventFilter(QObject* watched, QEvent* event)
 {
@@ -202,7 +172,7 @@ void TVantrelForm::InvalidateWindow()
 
 void TVantrelForm::Beep()
 {
-    CurrentDesktop().beep();
+    desktop_.beep();
     refusedColumn_ = attemptedColumn_;
 }
 

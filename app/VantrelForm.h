@@ -26,6 +26,13 @@ namespace vantrel {
 class PaintBox;
 class Canvas;
 class TsplashForm;
+struct Desktop;
+class HelpOpener;
+class DonateReminder;
+
+namespace testing {
+class FormProbe;
+}
 
 // The program title: the window caption and the application's name.
 inline constexpr const char* ProgramTitle =
@@ -35,6 +42,16 @@ inline constexpr const char* ProgramTitle =
 inline constexpr int RegularCardsWindowWidth = 520;
 inline constexpr int LargeCardsWindowWidth = 580;
 inline constexpr int WindowHeight = 440;
+
+// What the program block chooses once and hands to the main window. The window keeps
+// the references, so what they name must outlive it.
+struct FormSeams {
+    const Desktop& desktop;               // beeps, boxes and the name prompt
+    const HelpOpener& help;               // F1, "&Contents", and the About window's link
+    DonateReminder& reminder;             // asked at every close, and by "Make a Donation"
+    Registry machineStore;                // where the record is kept, for the window's whole life
+    std::function<std::uint32_t()> seed;  // asked once, when the window seeds the shuffle
+};
 
 // The main window: the table, the menu and the options. The game itself is the
 // VantrelGame base; this class has it painted by the table painter, feeds it the
@@ -46,8 +63,40 @@ class TVantrelForm : public QMainWindow, public VantrelGame {
     Q_OBJECT
 
 public:
-    explicit TVantrelForm(QWidget* parent = nullptr);
+    explicit TVantrelForm(FormSeams seams, QWidget* parent = nullptr);
     ~TVantrelForm() override;
+
+    // Centres the window on its screen by its outer size (app/WindowFrame.cpp).
+    void CentreOnScreen();
+
+protected:
+    // --- window events --------------------------------------------------------------
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+    // --- the game's hooks -----------------------------------------------------------
+    void DrawCell(int cellCode, int column, int row) override;
+    void DrawScorePanel() override;
+    void DrawWinBanner() override;
+    void DrawHighScores() override;
+    void RepaintTable() override;
+    void InvalidateWindow() override;
+    void CheckHighScore() override;
+    void Beep() override;
+    void SetDefaultCursor() override;
+    void SetUndoEnabled(bool enabled) override;
+    bool RulesItemChecked(bool regular) const override;
+    void CheckRulesItem(bool regular) override;
+    int StoredPlayRegGame() const override;
+    void ApplyStoredOptions() override;
+    void LoadRecord() override;
+
+private:
+    // The tests' one way in to what a player cannot reach: the card metrics and colours
+    // as the window holds them, the record in memory, the end-of-game check.
+    friend class testing::FormProbe;
 
     // --- menu bar (MainMenu1) ----------------------------------------------------
     QMenu* MenuGame = nullptr;
@@ -81,11 +130,21 @@ public:
     std::uint32_t FeltColour = NormalColours.felt;
     std::uint32_t PanelColour = NormalColours.panel;
 
-    // --- the stored record in memory -------------------------------------------------
-    // The record as the player sees it, with the changes the store has not taken yet.
-    const StoredRecord& Record() const { return keptRecord_.Record(); }
+    // --- start-up and the window (app/VantrelForm.cpp) ------------------------------
+    void FormCreate(const std::function<std::uint32_t()>& seed);
+    void FormResize();
+    void FormClose();
+    void FormKeyDown(int& key, Qt::KeyboardModifiers shift);
+    void CreateClientArea();
+    // Runs one command or event handler the way the message loop does: an error that
+    // escapes it ends the handler and is shown in the standard error box.
+    void RunHandler(const std::function<void()>& handler);
 
-    // --- commands -------------------------------------------------------------------
+    // --- menu (app/MainMenu.cpp) ------------------------------------------------------
+    void BuildMainMenu();
+    void ConnectMainMenu();
+
+    // --- options and Quit (app/Options.cpp) --------------------------------------------
     void MenuGameExitItemClick();
     void MenuOptionsSetLargeCardsClick();
     void SetAltColorClick();
@@ -93,7 +152,10 @@ public:
     void SetRegularCards();
     void SetAltColors();
     void SetNormalColors();
-    void MenuOptionsResetHighItemClick();
+    void ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth);
+    void ApplyColours(const ColourScheme& colours);
+
+    // --- splash, About, help and donation (app/AuxiliaryCommands.cpp) ---------------
     void HelpContentsMenuItemClick();
     void MenuGameAboutItemClick();
     void MakeaDonation1Click();
@@ -101,10 +163,6 @@ public:
     void ShowStartupSplash();
 
     // --- painting (app/Painting.cpp): each hands over to the table painter ----------
-    void DrawCell(int cellCode, int column, int row) override;
-    void DrawScorePanel() override;
-    void DrawWinBanner() override;
-    void DrawHighScores() override;
     void PaintBoxPaint();
     void DrawBoard();
     void DrawDeckPile();
@@ -114,6 +172,7 @@ public:
     // The table as the options show it, and the Top 5 list of the record in memory.
     TableLook Look() const;
     TopFive TopScores() const;
+    TablePainter Painter();
 
     // --- mouse (app/MouseInput.cpp) ---------------------------------------------------
     void PaintBoxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
@@ -132,59 +191,28 @@ public:
     void AnnounceOutcome(const TableMoment& before);
 
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
-    void LoadRecord() override;
+    // The record as the player sees it, with the changes the store has not taken yet.
+    const StoredRecord& Record() const { return keptRecord_.Record(); }
+    bool HasUnsavedChanges() const { return keptRecord_.HasPendingChanges(); }
     // Saves one command's change into the record as the store holds it now.
     void SaveRecord(const RecordChange& change);
-    void CheckHighScore() override;
-    bool HasUnsavedChanges() const { return keptRecord_.HasPendingChanges(); }
+    void MenuOptionsResetHighItemClick();
 
-    // Runs one command or event handler the way the message loop does: an error that
-    // escapes it ends the handler and is shown in the standard error box.
-    void RunHandler(const std::function<void()>& handler);
-
-    // Centres the window on its screen by its outer size (app/WindowFrame.cpp).
-    void CentreOnScreen();
-
-protected:
-    // --- window events --------------------------------------------------------------
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-    // --- the game's hooks -----------------------------------------------------------
-    void RepaintTable() override;
-    void InvalidateWindow() override;
-    void Beep() override;
-    void SetDefaultCursor() override;
-    void SetUndoEnabled(bool enabled) override;
-    bool RulesItemChecked(bool regular) const override;
-    void CheckRulesItem(bool regular) override;
-    int StoredPlayRegGame() const override;
-    void ApplyStoredOptions() override;
-
-private:
-    void FormCreate();
-    void FormResize();
-    void FormClose();
-    void FormKeyDown(int& key, Qt::KeyboardModifiers shift);
-    void BuildMainMenu();
-    void ConnectMainMenu();
-    void CreateClientArea();
+    // --- outer size and place (app/WindowFrame.cpp) -----------------------------------
     void SetOuterSize(int width, int height);
-    void ApplyCardMetrics(const CardMetrics& metrics, const QImage& back, int windowWidth);
     void FitFrame();
     void WatchForFrame();
-    void ApplyColours(const ColourScheme& colours);
-    TablePainter Painter();
 
+    const Desktop& desktop_;
+    const HelpOpener& help_;
+    DonateReminder& reminder_;
     // Handlers run inside handlers (a modal dialog's loop): only the outermost one
     // announces what came of it.
     int handlerDepth_ = 0;
     // The hand a release last tried to place into, and the one that refused it.
     int attemptedColumn_ = 0;
     int refusedColumn_ = 0;
-    // Where the record is kept is chosen once, when the window is made.
+    // Where the record is kept was chosen by the program block, once.
     KeptRecord keptRecord_;
     int outerWidth_ = RegularCardsWindowWidth;
     int outerHeight_ = WindowHeight;

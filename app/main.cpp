@@ -1,21 +1,28 @@
-// The program block: start-up and shut-down in their fixed order. The donation
-// reminder's state is read before any window exists and written after every window
-// is gone, so whatever a reminder shown at close decides is kept.
+// The program block: start-up and shut-down in their fixed order, and the one place
+// that chooses the real desktop, the help document's folder, the machine store and the
+// shuffle's seed, which it hands to those that use them. The donation reminder's state
+// is read before any window exists and written after every window is gone, so
+// whatever a reminder shown at close decides is kept.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "ProgramInfo.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
+#include "engine/Seed.h"
+#include "platform/Desktop.h"
 #include "platform/TerminalText.h"
 #include "platform/WindowSystem.h"
+#include "store/Registry.h"
 #include "store/StorePaths.h"
 
 namespace {
@@ -101,16 +108,52 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
 
 // Without a home folder there is nowhere to keep the list, the options and the
 // reminder's state: the game plays on, and says once why nothing is kept.
-void ReportStoresThatAreOff()
+void ReportStoresThatAreOff(const vantrel::StoreLocation& machineStore)
 {
-    for (const vantrel::StoreLocation& location :
-         {vantrel::machineStoreLocation(), vantrel::userStoreLocation()}) {
+    for (const vantrel::StoreLocation& location : {machineStore, vantrel::userStoreLocation()}) {
         if (!location.unavailable.isEmpty()) {
             std::fprintf(stderr, "vantrel: nothing is kept between runs: %s\n",
                          vantrel::EscapedForTerminal(location.unavailable.toStdString()).c_str());
             return;
         }
     }
+}
+
+// A save that waits for another copy of the game to finish its own shows the busy
+// cursor; the wait is short and bounded.
+void ShowBusyWhileTheStoreWaits(bool waiting)
+{
+    if (waiting) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+// The shuffle's seed, asked for once as the window starts: VANTREL_SEED when it holds
+// a number, else the clock.
+std::uint32_t StartingSeed()
+{
+    const char* text = std::getenv("VANTREL_SEED");
+    if (text != nullptr) {
+        if (const auto seed = vantrel::ParseSeed(text)) {
+            return *seed;
+        }
+        // Echoed escaped: the variable may hold anything, terminal controls included.
+        std::fprintf(stderr,
+                     "vantrel: VANTREL_SEED=\"%s\" is not a number 0..4294967295; "
+                     "seeding from the clock\n",
+                     vantrel::EscapedForTerminal(text).c_str());
+    }
+    return vantrel::ClockSeed();
+}
+
+// The installed help document lies in the data folder, found from the program's own
+// location so that a player's own prefix works as well as the system's.
+QString InstalledHelpFolder()
+{
+    return QDir::cleanPath(QDir(QApplication::applicationDirPath())
+                               .filePath(QString::fromUtf8(vantrel::DataFolderFromProgram)));
 }
 
 void ReleaseStartupMessages(QtMessageHandler previous)
@@ -120,6 +163,22 @@ void ReleaseStartupMessages(QtMessageHandler previous)
         std::fprintf(stderr, "%s\n", qPrintable(line));
     }
     HeldMessages() = StartupMessages();
+}
+
+// Shows the main window and runs the message loop until the window closes; the window
+// is gone when this returns.
+int RunMainWindow(vantrel::FormSeams seams)
+{
+    vantrel::TVantrelForm form(std::move(seams));
+    form.CentreOnScreen();
+    form.show();
+    // Without a window manager nothing activates the window, and its menu's access keys
+    // would not reach it. A Wayland compositor activates a new window itself and grants
+    // no client's request to be activated.
+    if (!vantrel::CompositorPlacesWindows()) {
+        form.activateWindow();
+    }
+    return QApplication::exec();
 }
 
 }  // namespace
@@ -140,30 +199,28 @@ int main(int argc, char* argv[])
     ReleaseStartupMessages(previousHandler);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantrel::ApplicationId));
-    vantrel::SetInstalledHelpFolder(
-        QDir::cleanPath(QDir(QApplication::applicationDirPath())
-                            .filePath(QString::fromUtf8(vantrel::DataFolderFromProgram))));
+    const vantrel::Desktop desktop = vantrel::RealDesktop();
+    const vantrel::HelpOpener help(desktop, InstalledHelpFolder());
     // The reminder's state is kept under the name the program was started by, so a
     // link or copy under another name keeps a state of its own.
     const QString startedAs = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0'
                                   ? QString::fromLocal8Bit(argv[0])
                                   : QApplication::applicationFilePath();
-    ReportStoresThatAreOff();
-    vantrel::LoadDonateState(startedAs);
+    // Chosen once: the list a player sees never moves to another file mid-run.
+    const vantrel::StoreLocation machineStore = vantrel::machineStoreLocation();
+    ReportStoresThatAreOff(machineStore);
+    vantrel::DonateReminder reminder(desktop, help);
+    reminder.LoadDonateState(startedAs);
 
-    int result = 0;
-    {
-        vantrel::TVantrelForm form;
-        form.CentreOnScreen();
-        form.show();
-        // Without a window manager nothing activates the window, and its menu's
-        // access keys would not reach it. A Wayland compositor activates a new window
-        // itself and grants no client's request to be activated.
-        if (!vantrel::CompositorPlacesWindows()) {
-            form.activateWindow();
-        }
-        result = QApplication::exec();
-    }
-    vantrel::SaveDonateState();
+    const int result = RunMainWindow({
+        .desktop = desktop,
+        .help = help,
+        .reminder = reminder,
+        .machineStore =
+            vantrel::Registry(vantrel::RegistryRoot::Machine, machineStore,
+                              {.lockWait = ShowBusyWhileTheStoreWaits, .saveFault = {}}),
+        .seed = StartingSeed,
+    });
+    reminder.SaveDonateState();
     return result;
 }

@@ -67,7 +67,8 @@ QString DonateItemText(int index)
     }
 }
 
-TDonateForm::TDonateForm(QWidget* owner) : QDialog(owner)
+TDonateForm::TDonateForm(QWidget* owner, DonateReminder& reminder, const HelpOpener& help)
+    : QDialog(owner), reminder_(reminder), help_(help)
 {
     setObjectName(QStringLiteral("DonateForm"));
     setWindowTitle(QStringLiteral("Make a Donation"));
@@ -173,7 +174,7 @@ void TDonateForm::ntmOKClick() { close(); }
 
 void TDonateForm::lblHomePageClick()
 {
-    OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
+    help_.OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
 }
 
 void TDonateForm::done(int result)
@@ -187,7 +188,7 @@ void TDonateForm::done(int result)
     QDialog::done(result);
 }
 
-void TDonateForm::FormClose() { DonateFormClosed(ItemIndex()); }
+void TDonateForm::FormClose() { reminder_.DonateFormClosed(ItemIndex()); }
 
 bool TDonateForm::eventFilter(QObject* watched, QEvent* event)
 {

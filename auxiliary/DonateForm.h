@@ -9,14 +9,17 @@ class QPushButton;
 
 namespace vantrel {
 
+class DonateReminder;
+class HelpOpener;
+
 // "Make a Donation": five answers in a radio group. However the dialog closes,
 // by "Proceed" or by its close box, the selected answer is applied to the
-// reminder's state (see DonateReminder).
+// reminder's state (see DonateReminder). The home-page link opens through help.
 class TDonateForm : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TDonateForm(QWidget* owner);
+    TDonateForm(QWidget* owner, DonateReminder& reminder, const HelpOpener& help);
 
     // The selected radio item, 0..4.
     int ItemIndex() const;
@@ -48,6 +51,8 @@ private:
     void CreatePanel();
     QLabel* CreatePanelLabel(const QRect& bounds, const QString& text);
 
+    DonateReminder& reminder_;
+    const HelpOpener& help_;
     bool closed_ = false;
 };
 

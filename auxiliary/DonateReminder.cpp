@@ -12,19 +12,9 @@ namespace vantrel {
 
 namespace {
 
-// Program-wide: lives from LoadDonateState to the end of the program.
-DonateReminderState Reminder;
-QString KeyName;
-
 QString SectionPath(const QString& keyName)
 {
     return keyName + QLatin1Char('\\') + QString::fromUtf16(DonateSection);
-}
-
-void ShowDialogModally(QWidget* owner)
-{
-    TDonateForm dialog(owner);
-    dialog.exec();
 }
 
 }  // namespace
@@ -33,8 +23,6 @@ std::int32_t DayNumber(const QDate& date)
 {
     return static_cast<std::int32_t>(QDate(1899, 12, 30).daysTo(date));
 }
-
-std::int32_t TodayDayNumber() { return DayNumber(CurrentDesktop().today()); }
 
 QString DonateKeyNameFor(const QString& executablePath)
 {
@@ -48,65 +36,74 @@ QString DonateKeyNameFor(const QString& executablePath)
     return QStringLiteral("Software\\") + name;
 }
 
-void LoadDonateState(const QString& executablePath)
+DonateReminder::DonateReminder(const Desktop& desktop, const HelpOpener& help)
+    : desktop_(desktop), help_(help)
 {
-    KeyName = DonateKeyNameFor(executablePath);
+}
+
+std::int32_t DonateReminder::TodayDayNumber() const { return DayNumber(desktop_.today()); }
+
+void DonateReminder::LoadDonateState(const QString& executablePath)
+{
+    keyName_ = DonateKeyNameFor(executablePath);
     std::int32_t storedStatus = NothingStoredStatus;
     std::int32_t storedLastPrompt = 0;
     const Registry store(RegistryRoot::User);
     // The location is made when it is missing; the section only at the first save.
-    if (store.open(KeyName)) {
-        if (auto section = store.openExisting(SectionPath(KeyName))) {
+    if (store.open(keyName_)) {
+        if (auto section = store.openExisting(SectionPath(keyName_))) {
             storedStatus = section->readInteger(DonateStatusValue, NothingStoredStatus);
             storedLastPrompt = section->readInteger(DonateLastPromptValue, 0);
         }
     }
-    Reminder = StateFromStored(storedStatus, storedLastPrompt, TodayDayNumber());
+    state_ = StateFromStored(storedStatus, storedLastPrompt, TodayDayNumber());
 }
 
-void SaveDonateState()
+void DonateReminder::SaveDonateState()
 {
-    if (KeyName.isEmpty()) {
+    if (keyName_.isEmpty()) {
         return;
     }
     const Registry store(RegistryRoot::User);
-    if (auto section = store.open(SectionPath(KeyName))) {
+    if (auto section = store.open(SectionPath(keyName_))) {
         // A refused write leaves the stored values as they were; there is nobody to
         // tell at this point of the shut-down.
-        const bool statusWritten = section->writeInteger(DonateStatusValue, Reminder.DonateState);
+        const bool statusWritten = section->writeInteger(DonateStatusValue, state_.DonateState);
         const bool promptWritten =
-            section->writeInteger(DonateLastPromptValue, Reminder.LastPromptDate);
+            section->writeInteger(DonateLastPromptValue, state_.LastPromptDate);
         Q_UNUSED(statusWritten);
         Q_UNUSED(promptWritten);
     }
-    KeyName.clear();
+    keyName_.clear();
 }
 
-void CheckDonationReminder(QWidget* owner)
+void DonateReminder::CheckDonationReminder(QWidget* owner)
 {
     const std::int32_t today = TodayDayNumber();
-    if (!ReminderDue(Reminder, today)) {
+    if (!ReminderDue(state_, today)) {
         return;
     }
-    Reminder.LastPromptDate = today;
+    state_.LastPromptDate = today;
     ShowDialogModally(owner);
 }
 
-void ShowDonationDialog(QWidget* owner)
+void DonateReminder::ShowDonationDialog(QWidget* owner)
 {
-    Reminder.DonateMenuUsed = true;
+    state_.DonateMenuUsed = true;
     ShowDialogModally(owner);
 }
 
-void DonateFormClosed(int selectedIndex)
+void DonateReminder::ShowDialogModally(QWidget* owner)
 {
-    if (ApplyDonateAnswer(Reminder, selectedIndex, TodayDayNumber())) {
-        OpenDocument(DonationPageAddress(), QString(), QString(), ShowNormalActivated);
+    TDonateForm dialog(owner, *this, help_);
+    dialog.exec();
+}
+
+void DonateReminder::DonateFormClosed(int selectedIndex)
+{
+    if (ApplyDonateAnswer(state_, selectedIndex, TodayDayNumber())) {
+        help_.OpenDocument(DonationPageAddress(), QString(), QString(), ShowNormalActivated);
     }
 }
-
-const DonateReminderState& CurrentDonateState() { return Reminder; }
-
-const QString& DonateKeyName() { return KeyName; }
 
 }  // namespace vantrel

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 #include "platform/Desktop.h"
 
 namespace vantrel {
@@ -26,22 +28,6 @@ QString CutToLimit(const QString& text)
     return text.left(length);
 }
 
-QString& InstalledHelpFolder()
-{
-    static QString folder;
-    return folder;
-}
-
-QString MissingHelpText(const QString& name)
-{
-    const QString here = QDir::toNativeSeparators(QDir::currentPath());
-    if (InstalledHelpFolder().isEmpty()) {
-        return QStringLiteral("The help document %1 is not in %2.").arg(name, here);
-    }
-    return QStringLiteral("The help document %1 is neither in %2 nor in %3.")
-        .arg(name, here, QDir::toNativeSeparators(InstalledHelpFolder()));
-}
-
 bool IsWebAddress(const QString& text)
 {
     return text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
@@ -59,34 +45,47 @@ QUrl DocumentTarget(const QString& file)
     return QUrl::fromLocalFile(QDir::current().absoluteFilePath(name));
 }
 
-void OpenDocument(const QString& file, const QString& parameters, const QString& directory,
-                  int showState)
+HelpOpener::HelpOpener(const Desktop& desktop, QString installedFolder)
+    : desktop_(desktop), installedFolder_(std::move(installedFolder))
+{
+}
+
+void HelpOpener::OpenDocument(const QString& file, const QString& parameters,
+                              const QString& directory, int showState) const
 {
     Q_UNUSED(parameters);
     Q_UNUSED(directory);
     Q_UNUSED(showState);
     // The opener's own outcome is not looked at: a missing document or a desktop
     // without a registered program shows nothing from the game.
-    CurrentDesktop().openUrl(DocumentTarget(file));
+    desktop_.openUrl(DocumentTarget(file));
 }
 
-void SetInstalledHelpFolder(const QString& folder) { InstalledHelpFolder() = folder; }
-
-void ShowHelp()
+void HelpOpener::ShowHelp() const
 {
     const QString name = QString::fromLatin1(HelpDocumentName);
     if (QFileInfo(QDir::current(), name).isFile()) {
         OpenDocument(name, QString(), QString(), ShowNormalActivated);
         return;
     }
-    const QFileInfo installed(QDir(InstalledHelpFolder()), name);
-    if (!InstalledHelpFolder().isEmpty() && installed.isFile()) {
+    const QFileInfo installed(QDir(installedFolder_), name);
+    if (!installedFolder_.isEmpty() && installed.isFile()) {
         // Handed to the desktop whole: the installed copy's full path may well be
         // longer than the shell's buffer that a bare file name travels in.
-        CurrentDesktop().openUrl(QUrl::fromLocalFile(installed.absoluteFilePath()));
+        desktop_.openUrl(QUrl::fromLocalFile(installed.absoluteFilePath()));
         return;
     }
-    CurrentDesktop().showError(QApplication::activeWindow(), MissingHelpText(name));
+    desktop_.showError(QApplication::activeWindow(), MissingHelpText(name));
+}
+
+QString HelpOpener::MissingHelpText(const QString& name) const
+{
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    if (installedFolder_.isEmpty()) {
+        return QStringLiteral("The help document %1 is not in %2.").arg(name, here);
+    }
+    return QStringLiteral("The help document %1 is neither in %2 nor in %3.")
+        .arg(name, here, QDir::toNativeSeparators(installedFolder_));
 }
 
 }  // namespace vantrel

@@ -5,6 +5,8 @@
 
 namespace vantrel {
 
+struct Desktop;
+
 // The show state every caller passes: show the opened window as it is and activate it.
 inline constexpr int ShowNormalActivated = 5;
 
@@ -12,26 +14,39 @@ inline constexpr int ShowNormalActivated = 5;
 // the folder it is installed in.
 inline constexpr const char* HelpDocumentName = "Vantrel0.html";
 
-// Hands a file name (looked up in the working directory) or a web address to the
-// desktop, which opens it with the program registered for it. Nothing is reported
-// when it cannot be opened. The desktop opener starts the registered program with
-// the document alone, so the parameters, directory and show state (empty, empty and
-// ShowNormalActivated from every caller) are accepted but unused. The name is cut
-// to 254 characters, as the shell's buffers hold no more.
-void OpenDocument(const QString& file, const QString& parameters, const QString& directory,
-                  int showState);
-
 // What OpenDocument hands to the desktop for a file name or web address.
 QUrl DocumentTarget(const QString& file);
 
-// Where the installed help document lies. The program sets it at start-up from its
-// own location; until then only the working directory is looked in.
-void SetInstalledHelpFolder(const QString& folder);
+// Opens documents and web pages through the desktop. The program block makes one at
+// start-up, knowing where the installed help document lies, and hands it to every
+// window that opens something; the desktop must outlive it.
+class HelpOpener {
+public:
+    // An empty installedFolder looks in the working directory only.
+    explicit HelpOpener(const Desktop& desktop, QString installedFolder = QString());
+    // Kept by reference: a desktop made for the call would be gone before its first use.
+    explicit HelpOpener(const Desktop&& desktop, QString installedFolder = QString()) = delete;
 
-// Opens the help document: "&Contents" and F1. The working directory's copy when there
-// is one, else the installed copy. When neither exists the error box names the
-// document and both places, since a command that does nothing would leave the player
-// guessing.
-void ShowHelp();
+    // Hands a file name (looked up in the working directory) or a web address to the
+    // desktop, which opens it with the program registered for it. Nothing is reported
+    // when it cannot be opened. The desktop opener starts the registered program with
+    // the document alone, so the parameters, directory and show state (empty, empty
+    // and ShowNormalActivated from every caller) are accepted but unused. The name is
+    // cut to 254 characters, as the shell's buffers hold no more.
+    void OpenDocument(const QString& file, const QString& parameters, const QString& directory,
+                      int showState) const;
+
+    // Opens the help document: "&Contents" and F1. The working directory's copy when
+    // there is one, else the installed copy. When neither exists the error box names
+    // the document and both places, since a command that does nothing would leave the
+    // player guessing.
+    void ShowHelp() const;
+
+private:
+    QString MissingHelpText(const QString& name) const;
+
+    const Desktop& desktop_;
+    QString installedFolder_;
+};
 
 }  // namespace vantrel

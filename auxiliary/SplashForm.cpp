@@ -31,9 +31,10 @@ bool IsLeftClickInside(QWidget* widget, QEvent* event)
 
 }  // namespace
 
-TsplashForm::TsplashForm(QWidget* owner, SplashMode mode)
+TsplashForm::TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help)
     : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      SplashMode_(mode)
+      SplashMode_(mode),
+      help_(help)
 {
     setObjectName(QStringLiteral("splashForm"));
     setFixedSize(ClientWidth, ClientHeight);
@@ -98,7 +99,7 @@ void TsplashForm::btnCloseClick() { close(); }
 void TsplashForm::Label3Click()
 {
     if (SplashMode_ == SplashMode::About) {
-        OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
+        help_.OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
     }
 }
 

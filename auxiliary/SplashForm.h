@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace vantrel {
 
+class HelpOpener;
+
 enum class SplashMode { Splash, About };
 
 // The main window's bounds before it has been sized and placed: where its form
@@ -16,13 +18,13 @@ inline constexpr QRect MainFormInitialBounds{331, 111, 333, 267};
 
 // The small borderless window shown at start-up (splash mode) and by
 // "&About Vantrel" (About mode). Same layout in both; only the About mode shows the
-// "X" button and makes the home-page link live. The labels let clicks through to
-// the window itself, so only the picture and "X" close it.
+// "X" button and makes the home-page link live, which opens through help. The labels
+// let clicks through to the window itself, so only the picture and "X" close it.
 class TsplashForm : public QWidget {
     Q_OBJECT
 
 public:
-    TsplashForm(QWidget* owner, SplashMode mode);
+    TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help);
 
     SplashMode Mode() const { return SplashMode_; }
 
@@ -64,6 +66,7 @@ private:
     bool IsOwnersFirstExposure(QObject* watched, QEvent* event) const;
 
     SplashMode SplashMode_;
+    const HelpOpener& help_;
 };
 
 }  // namespace vantrel

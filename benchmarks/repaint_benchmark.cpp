@@ -2,6 +2,7 @@
 // request as the window system makes it (felt, then PaintBoxPaint), the median of
 // many, at both card sizes. With --save FOLDER the two tables are also written as
 // PNG files for a look.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,8 +14,11 @@
 #include <vector>
 
 #include "app/VantrelForm.h"
+#include "auxiliary/DonateReminder.h"
+#include "auxiliary/Help.h"
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
+#include "store/StorePaths.h"
 
 namespace {
 
@@ -64,17 +68,25 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QTemporaryDir stores;
-    qputenv("VANTREL_MACHINE_STORE", stores.filePath(QStringLiteral("machine.reg")).toLocal8Bit());
     qputenv("VANTREL_USER_STORE", stores.filePath(QStringLiteral("user.reg")).toLocal8Bit());
-    qputenv("VANTREL_SEED", "20240611");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const qsizetype saveAt = args.indexOf(QStringLiteral("--save"));
     const QString saveFolder =
         saveAt >= 0 && saveAt + 1 < args.size() ? args[saveAt + 1] : QString();
 
-    vantrel::CurrentDesktop().beep = [] {};
-    vantrel::TVantrelForm form;
+    vantrel::Desktop desktop = vantrel::RealDesktop();
+    desktop.beep = [] {};
+    const vantrel::HelpOpener help(desktop);
+    vantrel::DonateReminder reminder(desktop, help);
+    vantrel::TVantrelForm form({
+        .desktop = desktop,
+        .help = help,
+        .reminder = reminder,
+        .machineStore = vantrel::Registry(vantrel::RegistryRoot::Machine,
+                                          {stores.filePath(QStringLiteral("machine.reg")), false}),
+        .seed = [] { return 20240611u; },
+    });
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         std::fprintf(stderr, "the window was not shown\n");
@@ -82,16 +94,17 @@ int main(int argc, char* argv[])
     }
     PlayIntoMidRound(form);
 
+    // The card size as the player sets it, by the option's menu item.
+    auto* largeCards = form.findChild<QAction*>(QStringLiteral("MenuOptionsSetLargeCards"));
+    auto* paintBox = form.findChild<vantrel::PaintBox*>(QStringLiteral("PaintBox"));
     for (const bool large : {false, true}) {
-        if (large) {
-            form.SetLargeCards();
-        } else {
-            form.SetRegularCards();
+        if (largeCards->isChecked() != large) {
+            largeCards->trigger();
         }
         QApplication::processEvents();
-        Report(large ? "large" : "regular", TimeRepaints(*form.paintBox));
+        Report(large ? "large" : "regular", TimeRepaints(*paintBox));
         if (!saveFolder.isEmpty()) {
-            form.paintBox->Surface().save(
+            paintBox->Surface().save(
                 QDir(saveFolder).filePath(large ? "table-large.png" : "table-regular.png"));
         }
     }

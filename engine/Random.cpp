@@ -9,10 +9,4 @@ int RandomGenerator::RandomInt(int n)
     return static_cast<int>(product >> 32);
 }
 
-RandomGenerator& ProgramRandom()
-{
-    static RandomGenerator generator;
-    return generator;
-}
-
 }  // namespace vantrel

@@ -21,7 +21,4 @@ private:
     std::uint32_t state_;
 };
 
-// The one generator shared by the whole program, seeded once at start-up.
-RandomGenerator& ProgramRandom();
-
 }  // namespace vantrel

@@ -93,6 +93,10 @@ public:
     // Whether the game total earns the WIN banner (180 itself counts).
     bool WinEarned() const { return GameTotal() >= WinThreshold; }
 
+    // The generator the shuffle draws from: the game's own, seeded once by whoever
+    // starts the game (the window, at start-up) and never again.
+    RandomGenerator& Random() { return random_; }
+
 protected:
     // --- what the window supplies ----------------------------------------------
     // These only draw or ask: the game sets its own state before it calls them.
@@ -116,8 +120,6 @@ protected:
     virtual void ApplyStoredOptions() = 0;
     virtual void LoadRecord() = 0;
 
-    virtual RandomGenerator& Random() { return ProgramRandom(); }
-
 private:
     void ClearScores();
     void ClearShownScores();
@@ -127,6 +129,8 @@ private:
     void DealFirstRow();
     void CountColumns();
     void ShowWinBanner();
+
+    RandomGenerator random_;
 };
 
 }  // namespace vantrel

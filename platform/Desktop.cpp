@@ -47,6 +47,8 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+}  // namespace
+
 Desktop RealDesktop()
 {
     Desktop desktop;
@@ -58,15 +60,5 @@ Desktop RealDesktop()
     desktop.today = [] { return QDate::currentDate(); };
     return desktop;
 }
-
-}  // namespace
-
-Desktop& CurrentDesktop()
-{
-    static Desktop desktop = RealDesktop();
-    return desktop;
-}
-
-void UseRealDesktop() { CurrentDesktop() = RealDesktop(); }
 
 }  // namespace vantrel

@@ -10,8 +10,10 @@ class QWidget;
 
 namespace vantrel {
 
-// The program's few side effects on the desktop, each one replaceable so tests can
-// count beeps, answer dialogs, record opened documents and set the date.
+// The program's few side effects on the desktop. The program block makes the real one
+// once and hands it by reference to everything that beeps, asks, opens or reads the
+// date; tests hand in a fake that counts beeps, answers dialogs, records opened
+// documents and sets the date.
 struct Desktop {
     std::function<void()> beep;
     // Confirmation box "Confirm" with a question icon and OK/Cancel; true for OK.
@@ -28,10 +30,7 @@ struct Desktop {
     std::function<QDate()> today;
 };
 
-// The desktop in use: the real one unless a test has replaced its parts.
-Desktop& CurrentDesktop();
-
-// Restores the real implementations (tests call this between cases).
-void UseRealDesktop();
+// The real desktop: the standard boxes, the shell's opener, the system's beep and clock.
+Desktop RealDesktop();
 
 }  // namespace vantrel

@@ -1,7 +1,7 @@
 #include "store/StoreFile.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>

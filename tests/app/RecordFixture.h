@@ -1,7 +1,8 @@
 #pragma once
 
 // The record commands through a real window: both stores in a private folder, the
-// desktop faked, and the few things the record suites do to the store and the window.
+// program's parts faked, and the few things the record suites do to the store and the
+// window.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -14,10 +15,10 @@
 #include <optional>
 #include <string>
 
-#include "FakeDesktop.h"
+#include "FakeProgram.h"
+#include "FormProbe.h"
 #include "PrivateStores.h"
 #include "app/VantrelForm.h"
-#include "auxiliary/DonateReminder.h"
 #include "paint/Canvas.h"
 #include "paint/PaintBox.h"
 #include "store/RecordStore.h"
@@ -25,11 +26,6 @@
 namespace vantrel::testing {
 
 inline const QString RecordValue = QStringLiteral("fRegInfo");
-
-inline Registry MachineAt(const QString& file)
-{
-    return Registry(RegistryRoot::Machine, StoreLocation{file, false});
-}
 
 inline QByteArray BytesOf(const StoredRecord& record)
 {
@@ -44,15 +40,21 @@ protected:
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         testing::UsePrivateStores(*dir_);
-        desktop_ = std::make_unique<testing::FakeDesktop>();
+        program_ = std::make_unique<testing::FakeProgram>();
+        desktop_ = &program_->desktop;
         // A first run as far as the donation reminder knows: it stays away today, so
         // closing the window shows no dialog.
-        LoadDonateState(QCoreApplication::applicationFilePath());
+        program_->reminder.LoadDonateState(QCoreApplication::applicationFilePath());
     }
-    void EndCase() { desktop_.reset(); }
+    void EndCase()
+    {
+        desktop_ = nullptr;
+        program_.reset();
+    }
 
     std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<testing::FakeDesktop> desktop_;
+    std::unique_ptr<testing::FakeProgram> program_;
+    testing::FakeDesktop* desktop_ = nullptr;  // the program's
 
     QString StoreFile() const { return dir_->filePath(QStringLiteral("machine.reg")); }
 
@@ -95,9 +97,11 @@ protected:
         return lines;
     }
 
-    std::unique_ptr<TVantrelForm> StartForm()
+    // A window that keeps its record in the case's store file, or in machineStore.
+    std::unique_ptr<TVantrelForm> StartForm() { return StartForm(StoreFile()); }
+    std::unique_ptr<TVantrelForm> StartForm(const QString& machineStore)
     {
-        auto form = std::make_unique<TVantrelForm>();
+        auto form = MakeForm(*program_, machineStore);
         form->show();
         return form;
     }
@@ -120,18 +124,18 @@ protected:
     void EndGameWith(TVantrelForm& form, int total)
     {
         form.GameTotal() = total;
-        form.CheckHighScore();
+        FormProbe(form).CheckHighScore();
     }
 
     void MarkSurface(TVantrelForm& form)
     {
-        form.canvas().SetBrushColour(Qt::magenta);
-        form.canvas().FillRect(0, 0, 400, 300);
+        FormProbe(form).canvas().SetBrushColour(Qt::magenta);
+        FormProbe(form).canvas().FillRect(0, 0, 400, 300);
     }
 
     bool SurfaceStillMarked(const TVantrelForm& form) const
     {
-        return form.paintBox->Surface().pixelColor(200, 200) == QColor(Qt::magenta);
+        return PaintBoxOf(form)->Surface().pixelColor(200, 200) == QColor(Qt::magenta);
     }
 };
 

@@ -9,7 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "FakeDesktop.h"
+#include "FakeProgram.h"
+#include "FormProbe.h"
 #include "HelpDocumentInWorkingFolder.h"
 #include "ModalAnswerer.h"
 #include "PrivateStores.h"
@@ -21,8 +22,12 @@
 
 using namespace vantrel;
 using vantrel::testing::FakeDesktop;
+using vantrel::testing::FakeProgram;
+using vantrel::testing::FormProbe;
 using vantrel::testing::HelpDocumentInWorkingFolder;
+using vantrel::testing::MenuItem;
 using vantrel::testing::ModalAnswerer;
+using vantrel::testing::Timer1Of;
 
 namespace {
 
@@ -41,7 +46,15 @@ class AuxCommandsTest : public QObject {
 
 private:
     QTemporaryDir folder_;
-    std::unique_ptr<FakeDesktop> desktop_;
+    std::unique_ptr<FakeProgram> program_;
+    FakeDesktop* desktop_ = nullptr;  // the program's
+
+    std::unique_ptr<TVantrelForm> NewForm()
+    {
+        return vantrel::testing::MakeForm(*program_,
+                                          folder_.filePath(QStringLiteral("machine.reg")));
+    }
+    DonateReminder& Reminder() { return program_->reminder; }
 
 private slots:
     void initTestCase()
@@ -49,33 +62,41 @@ private slots:
         QVERIFY(folder_.isValid());
         vantrel::testing::UsePrivateStores(folder_);
     }
-    void init() { desktop_ = std::make_unique<FakeDesktop>(); }
-    void cleanup() { desktop_.reset(); }
+    void init()
+    {
+        program_ = std::make_unique<FakeProgram>();
+        desktop_ = &program_->desktop;
+    }
+    void cleanup()
+    {
+        desktop_ = nullptr;
+        program_.reset();
+    }
 
     void theStartupSplashShowsOverTheStartingBoundsAndTheTimerReleasesIt()
     {
-        TVantrelForm form;
-        const QPointer<TsplashForm> splash = form.splashForm;
+        const auto form = NewForm();
+        const QPointer<TsplashForm> splash = FormProbe(*form).splashForm();
         QVERIFY(splash);
         QCOMPARE(splash->Mode(), SplashMode::Splash);
-        QCOMPARE(splash->parentWidget(), &form);
+        QCOMPARE(splash->parentWidget(), form.get());
         QVERIFY(splash->isVisible());
         QCOMPARE(splash->pos(), QPoint(357, 174));
-        QVERIFY(form.Timer1->isActive());
-        QCOMPARE(form.Timer1->interval(), 1500);
-        form.show();
+        QVERIFY(Timer1Of(*form)->isActive());
+        QCOMPARE(Timer1Of(*form)->interval(), 1500);
+        form->show();
         QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), 5000);
-        QVERIFY(!form.Timer1->isActive());
+        QVERIFY(!Timer1Of(*form)->isActive());
     }
 
     void aSplashHiddenByAClickStaysHiddenUntilReleased()
     {
-        TVantrelForm form;
-        const QPointer<TsplashForm> splash = form.splashForm;
+        const auto form = NewForm();
+        const QPointer<TsplashForm> splash = FormProbe(*form).splashForm();
         QTest::mouseClick(splash->Image1, Qt::LeftButton, {}, QPoint(10, 130));
         QVERIFY(splash->isHidden());
-        form.Timer1Timer();
-        QVERIFY(!form.Timer1->isActive());
+        FormProbe(*form).Timer1Timer();
+        QVERIFY(!Timer1Of(*form)->isActive());
         QVERIFY(splash);  // released once the events queued for it are handled
         QVERIFY(splash->isHidden());
         QTRY_VERIFY(splash.isNull());
@@ -83,20 +104,20 @@ private slots:
 
     void aboutStopsTheTimerAndShowsAModalWindowReleasedAfterIt()
     {
-        TVantrelForm form;
-        form.show();
-        const QPointer<TsplashForm> startup = form.splashForm;
+        const auto form = NewForm();
+        form->show();
+        const QPointer<TsplashForm> startup = FormProbe(*form).splashForm();
         QPointer<TsplashForm> about;
         ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
             about = shown;
             QCOMPARE(shown->Mode(), SplashMode::About);
             QVERIFY(shown != startup);
-            QCOMPARE(form.splashForm.data(), shown);
+            QCOMPARE(FormProbe(*form).splashForm(), shown);
             QVERIFY(!shown->btnClose->isHidden());
-            QVERIFY(!form.Timer1->isActive());
+            QVERIFY(!Timer1Of(*form)->isActive());
             QTest::mouseClick(shown->btnClose, Qt::LeftButton);
         });
-        form.AboutVantrel1->trigger();
+        MenuItem(*form, "AboutVantrel1")->trigger();
         QCOMPARE(answerer.answered, 1);
         QVERIFY(about.isNull());
         // The start-up splash is no longer closed by the timer.
@@ -108,15 +129,15 @@ private slots:
 
     void theAboutWindowComesAnewEachTime()
     {
-        TVantrelForm form;
-        form.show();
+        const auto form = NewForm();
+        form->show();
         for (int time = 0; time < 3; ++time) {
             QPointer<TsplashForm> about;
             ModalAnswerer<TsplashForm> answerer([&about](TsplashForm* shown) {
                 about = shown;
                 QTest::mouseClick(shown->Image1, Qt::LeftButton, {}, QPoint(5, 5));
             });
-            form.AboutVantrel1->trigger();
+            MenuItem(*form, "AboutVantrel1")->trigger();
             QCOMPARE(answerer.answered, 1);
             QVERIFY(about.isNull());
         }
@@ -125,8 +146,8 @@ private slots:
     void contentsOpensTheHelpDocument()
     {
         const HelpDocumentInWorkingFolder help;
-        TVantrelForm form;
-        form.HelpContentsMenuItem->trigger();
+        const auto form = NewForm();
+        MenuItem(*form, "HelpContentsMenuItem")->trigger();
         QCOMPARE(desktop_->opened, QList<QUrl>{QUrl::fromLocalFile(help.path)});
     }
 
@@ -141,39 +162,39 @@ private slots:
             QVERIFY(key->writeInteger(DonateStatusValue, 4));
             QVERIFY(key->writeInteger(DonateLastPromptValue, today - 1));
         }
-        LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
+        Reminder().LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
         {
-            TVantrelForm form;
-            form.show();
+            const auto form = NewForm();
+            form->show();
             ModalAnswerer<TDonateForm> answerer([](TDonateForm* shown) {
                 shown->SetItemIndex(1);
                 QTest::mouseClick(shown->ntmOK, Qt::LeftButton);
             });
-            QVERIFY(form.close());
+            QVERIFY(form->close());
             QCOMPARE(answerer.answered, 1);
             // Nothing is written while the program runs.
             QCOMPARE(StoredValue(DonateStatusValue), 4);
         }
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(DonateStatusValue), 1);
         QCOMPARE(StoredValue(DonateLastPromptValue), today);
     }
 
     void aRunThatUsedTheMenuEndsWithoutAReminder()
     {
-        LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
+        Reminder().LoadDonateState(QStringLiteral("/opt/games/Vantrel.exe"));
         {
-            TVantrelForm form;
-            form.show();
+            const auto form = NewForm();
+            form->show();
             ModalAnswerer<TDonateForm> menuAnswer([](TDonateForm* shown) { shown->close(); });
-            form.MakeaDonation1->trigger();
+            MenuItem(*form, "MakeaDonation1")->trigger();
             QCOMPARE(menuAnswer.answered, 1);
             QCOMPARE(desktop_->opened.size(), 1);  // item 0 was still selected
             ModalAnswerer<TDonateForm> closeAnswer([](TDonateForm* shown) { shown->close(); });
-            QVERIFY(form.close());
+            QVERIFY(form->close());
             QCOMPARE(closeAnswer.answered, 0);
         }
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(DonateStatusValue), 0);
     }
 };

@@ -8,16 +8,19 @@
 #include <memory>
 
 #include "BoardText.h"
-#include "FakeDesktop.h"
+#include "FakeProgram.h"
+#include "FormProbe.h"
 #include "HelpDocumentInWorkingFolder.h"
 #include "PrivateStores.h"
 #include "app/VantrelForm.h"
-#include "auxiliary/DonateReminder.h"
-#include "engine/Random.h"
 #include "paint/PaintBox.h"
 
 using namespace vantrel;
 using vantrel::testing::BoardText;
+using vantrel::testing::FormProbe;
+using vantrel::testing::Menu;
+using vantrel::testing::MenuItem;
+using vantrel::testing::PaintBoxOf;
 
 namespace {
 
@@ -53,27 +56,29 @@ class MainWindowTest : public QObject {
 
 private:
     QTemporaryDir dir_;
-    std::unique_ptr<testing::FakeDesktop> desktop_;
+    std::unique_ptr<testing::FakeProgram> program_;
+    testing::FakeDesktop* desktop_ = nullptr;  // the program's
     std::unique_ptr<TVantrelForm> form_;
 
     TVantrelForm& Form() { return *form_; }
+    FormProbe Probe() { return FormProbe(*form_); }
+    QAction* Item(const char* name) { return MenuItem(*form_, name); }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
         testing::UsePrivateStores(dir_);
-        // A first run: the donation reminder stays away on its first day.
-        const testing::FakeDesktop desktop;
-        LoadDonateState(QStringLiteral("/usr/games/vantrel"));
     }
 
     void init()
     {
         testing::UsePrivateStores(dir_);
-        desktop_ = std::make_unique<testing::FakeDesktop>();
-        qputenv("VANTREL_SEED", "0");
-        form_ = std::make_unique<TVantrelForm>();
+        program_ = std::make_unique<testing::FakeProgram>();
+        desktop_ = &program_->desktop;
+        // A first run: the donation reminder stays away on its first day.
+        program_->reminder.LoadDonateState(QStringLiteral("/usr/games/vantrel"));
+        form_ = testing::MakeForm(*program_, dir_.filePath(QStringLiteral("machine.reg")), 0);
         form_->show();
         QVERIFY2(QTest::qWaitForWindowExposed(form_.get(), ExposeMilliseconds),
                  "the main window was not exposed");
@@ -82,8 +87,8 @@ private slots:
     void cleanup()
     {
         form_.reset();
-        qunsetenv("VANTREL_SEED");
-        desktop_.reset();
+        desktop_ = nullptr;
+        program_.reset();
     }
 
     void menuBarHoldsEveryItemAsTheProgramDefinesIt()
@@ -91,33 +96,34 @@ private slots:
         const QList<QAction*> menus = Form().menuBar()->actions();
         QCOMPARE(menus.size(), 3);
         QCOMPARE(Form().menuBar()->objectName(), QStringLiteral("MainMenu1"));
-        QCOMPARE(Form().MenuOptionsAltColorsItem->objectName(),
+        QCOMPARE(Menu(Form(), "MenuOptions")->actions().at(4)->objectName(),
                  QStringLiteral("MenuOptionsAltColorsItem"));
         QCOMPARE(menus[0]->text(), QStringLiteral("&Game"));
         QCOMPARE(menus[1]->text(), QStringLiteral("&Options"));
         QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
-        QCOMPARE(Captions(Form().MenuGame), (QStringList{"&Start a New Game", "&Undo Last Move",
-                                                         "View &High Scores", "-", "&Quit"}));
+        QCOMPARE(Captions(Menu(Form(), "MenuGame")),
+                 (QStringList{"&Start a New Game", "&Undo Last Move", "View &High Scores", "-",
+                              "&Quit"}));
         QCOMPARE(
-            Captions(Form().MenuOptions),
+            Captions(Menu(Form(), "MenuOptions")),
             (QStringList{"Play Regular Game", "Play with Relaxed Rules", "-", "Use Large Cards",
                          "Use Alternate Colors", "-", "Reset High Scores"}));
-        QCOMPARE(Captions(Form().MenuHelp),
+        QCOMPARE(Captions(Menu(Form(), "MenuHelp")),
                  (QStringList{"&Contents", "&About Vantrel", "-", "Make a Donation"}));
-        QVERIFY(!Form().MenuGameUndoItem->isEnabled());
+        QVERIFY(!Item("MenuGameUndoItem")->isEnabled());
         for (QAction* item :
-             {Form().MenuGameNewItem, Form().MenuGameHighScoresItem, Form().MenuGameQuitItem,
-              Form().MenuOptionsResetHighItem, Form().HelpContentsMenuItem, Form().AboutVantrel1,
-              Form().MakeaDonation1}) {
+             {Item("MenuGameNewItem"), Item("MenuGameHighScoresItem"), Item("MenuGameQuitItem"),
+              Item("MenuOptionsResetHighItem"), Item("HelpContentsMenuItem"), Item("AboutVantrel1"),
+              Item("MakeaDonation1")}) {
             QVERIFY(item->isEnabled());
             QVERIFY(!item->isCheckable());
             QVERIFY(item->shortcut().isEmpty());
         }
         // A store without a record gives the regular rules, regular cards, normal colours.
-        QVERIFY(Form().MenuOptionsPlayRegGameItem->isChecked());
-        QVERIFY(!Form().MenuOptionsRelaxedRulesItem->isChecked());
-        QVERIFY(!Form().MenuOptionsSetLargeCards->isChecked());
-        QVERIFY(!Form().MenuOptionsAltColorsItem->isChecked());
+        QVERIFY(Item("MenuOptionsPlayRegGameItem")->isChecked());
+        QVERIFY(!Item("MenuOptionsRelaxedRulesItem")->isChecked());
+        QVERIFY(!Item("MenuOptionsSetLargeCards")->isChecked());
+        QVERIFY(!Item("MenuOptionsAltColorsItem")->isChecked());
     }
 
     void windowStartsWithTheTitleTheRegularSizeAndAnEmptyTable()
@@ -126,12 +132,12 @@ private slots:
             Form().windowTitle(),
             QStringLiteral("Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"));
         QCOMPARE(Form().frameGeometry().size(), QSize(520, 440));
-        QCOMPARE(Form().CardWidth, 71);
-        QCOMPARE(Form().CardHeight, 82);
-        QCOMPARE(Form().RankFontSize, 12);
-        QCOMPARE(Form().CardBack, &Form().pictures.RCBmp);
-        QCOMPARE(Form().paintBox->geometry(),
-                 QRect(0, 0, Form().ClientArea->width(), Form().ClientArea->height() - 4));
+        QCOMPARE(Probe().CardWidth(), 71);
+        QCOMPARE(Probe().CardHeight(), 82);
+        QCOMPARE(Probe().RankFontSize(), 12);
+        QCOMPARE(Probe().CardBack(), &Probe().pictures().RCBmp);
+        QCOMPARE(PaintBoxOf(Form())->geometry(),
+                 QRect(0, 0, Probe().ClientArea()->width(), Probe().ClientArea()->height() - 4));
         QCOMPARE(Form().RoundNo, 0);
         QCOMPARE(Form().Placing, 0);
         QCOMPARE(Form().Board(1, 1), int(FaceDown));
@@ -139,44 +145,44 @@ private slots:
 
     void largeCardsResizeTheWindowAndKeepTheRound()
     {
-        Form().MenuGameNewItem->trigger();
+        Item("MenuGameNewItem")->trigger();
         Form().PlaceCard(3);
         const QString board = BoardText(Form());
         Form().resize(300, 200);
-        Form().MenuOptionsSetLargeCards->trigger();
-        QVERIFY(Form().MenuOptionsSetLargeCards->isChecked());
+        Item("MenuOptionsSetLargeCards")->trigger();
+        QVERIFY(Item("MenuOptionsSetLargeCards")->isChecked());
         QCOMPARE(Form().frameGeometry().size(), QSize(580, 440));
-        QCOMPARE(Form().CardWidth, 82);
-        QCOMPARE(Form().CardHeight, 108);
-        QCOMPARE(Form().RankFontSize, 16);
-        QCOMPARE(Form().CardBack, &Form().pictures.LCBmp);
+        QCOMPARE(Probe().CardWidth(), 82);
+        QCOMPARE(Probe().CardHeight(), 108);
+        QCOMPARE(Probe().RankFontSize(), 16);
+        QCOMPARE(Probe().CardBack(), &Probe().pictures().LCBmp);
         QCOMPARE(BoardText(Form()), board);
-        QCOMPARE(Form().paintBox->width(), Form().ClientArea->width());
-        Form().MenuOptionsSetLargeCards->trigger();
-        QVERIFY(!Form().MenuOptionsSetLargeCards->isChecked());
+        QCOMPARE(PaintBoxOf(Form())->width(), Probe().ClientArea()->width());
+        Item("MenuOptionsSetLargeCards")->trigger();
+        QVERIFY(!Item("MenuOptionsSetLargeCards")->isChecked());
         QCOMPARE(Form().frameGeometry().size(), QSize(520, 440));
-        QCOMPARE(Form().CardWidth, 71);
+        QCOMPARE(Probe().CardWidth(), 71);
         QCOMPARE(Form().Placing, True);
     }
 
     void alternateColoursRecolourTheWholeWindow()
     {
-        Form().MenuOptionsAltColorsItem->trigger();
-        QVERIFY(Form().MenuOptionsAltColorsItem->isChecked());
-        QCOMPARE(Form().FeltColour, Grey);
-        QCOMPARE(Form().PanelColour, White);
-        QCOMPARE(Form().paintBox->FeltColour(), QColor(0x80, 0x80, 0x80));
-        QCOMPARE(Form().ClientArea->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
-        Form().MenuOptionsAltColorsItem->trigger();
-        QVERIFY(!Form().MenuOptionsAltColorsItem->isChecked());
-        QCOMPARE(Form().paintBox->FeltColour(), QColor(0x00, 0x80, 0x00));
-        QCOMPARE(Form().PanelColour, Yellow);
+        Item("MenuOptionsAltColorsItem")->trigger();
+        QVERIFY(Item("MenuOptionsAltColorsItem")->isChecked());
+        QCOMPARE(Probe().FeltColour(), Grey);
+        QCOMPARE(Probe().PanelColour(), White);
+        QCOMPARE(PaintBoxOf(Form())->FeltColour(), QColor(0x80, 0x80, 0x80));
+        QCOMPARE(Probe().ClientArea()->palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+        Item("MenuOptionsAltColorsItem")->trigger();
+        QVERIFY(!Item("MenuOptionsAltColorsItem")->isChecked());
+        QCOMPARE(PaintBoxOf(Form())->FeltColour(), QColor(0x00, 0x80, 0x00));
+        QCOMPARE(Probe().PanelColour(), Yellow);
     }
 
     void seededStartDealsTheKnownDeck()
     {
-        QCOMPARE(ProgramRandom().State(), 0u);
-        Form().MenuGameNewItem->trigger();
+        QCOMPARE(Form().Random().State(), 0u);
+        Item("MenuGameNewItem")->trigger();
         QCOMPARE(Form().Board(2, 1), 31);
         QCOMPARE(Form().Board(5, 1), 16);
         QCOMPARE(Form().CurrentCard(), 2);
@@ -184,7 +190,7 @@ private slots:
 
     void refusedPlacementsBeepAndChangeNothing()
     {
-        Form().MenuGameNewItem->trigger();
+        Item("MenuGameNewItem")->trigger();
         Form().PlaceCard(2);
         const QString board = BoardText(Form());
         const int deckPos = Form().DeckPos;
@@ -199,13 +205,13 @@ private slots:
 
     void undoItemIsEnabledOnlyWhileAPlacementCanBeTakenBack()
     {
-        Form().MenuGameNewItem->trigger();
-        QVERIFY(!Form().MenuGameUndoItem->isEnabled());
+        Item("MenuGameNewItem")->trigger();
+        QVERIFY(!Item("MenuGameUndoItem")->isEnabled());
         Form().PlaceCard(4);
-        QVERIFY(Form().MenuGameUndoItem->isEnabled());
+        QVERIFY(Item("MenuGameUndoItem")->isEnabled());
         QCOMPARE(Form().Board(4, 2), 2);
-        Form().MenuGameUndoItem->trigger();
-        QVERIFY(!Form().MenuGameUndoItem->isEnabled());
+        Item("MenuGameUndoItem")->trigger();
+        QVERIFY(!Item("MenuGameUndoItem")->isEnabled());
         QCOMPARE(Form().Board(4, 2), int(Nothing));
         QCOMPARE(Form().CurrentCard(), 2);
         QCOMPARE(Form().PlacedCount, 4);
@@ -213,26 +219,26 @@ private slots:
 
     void rulesItemsKeepExactlyOneCheckMarkAndStartNewGames()
     {
-        Form().MenuGameNewItem->trigger();
-        Form().MenuOptionsRelaxedRulesItem->trigger();
-        QVERIFY(Form().MenuOptionsRelaxedRulesItem->isChecked());
-        QVERIFY(!Form().MenuOptionsPlayRegGameItem->isChecked());
+        Item("MenuGameNewItem")->trigger();
+        Item("MenuOptionsRelaxedRulesItem")->trigger();
+        QVERIFY(Item("MenuOptionsRelaxedRulesItem")->isChecked());
+        QVERIFY(!Item("MenuOptionsPlayRegGameItem")->isChecked());
         QCOMPARE(Form().PlacedCount, 0);
         Form().PlaceCard(2);
         // Choosing the checked item again keeps its mark and still starts a new game.
-        Form().MenuOptionsRelaxedRulesItem->trigger();
-        QVERIFY(Form().MenuOptionsRelaxedRulesItem->isChecked());
-        QVERIFY(!Form().MenuOptionsPlayRegGameItem->isChecked());
+        Item("MenuOptionsRelaxedRulesItem")->trigger();
+        QVERIFY(Item("MenuOptionsRelaxedRulesItem")->isChecked());
+        QVERIFY(!Item("MenuOptionsPlayRegGameItem")->isChecked());
         QCOMPARE(Form().PlacedCount, 0);
-        Form().MenuOptionsPlayRegGameItem->trigger();
-        QVERIFY(Form().MenuOptionsPlayRegGameItem->isChecked());
-        QVERIFY(!Form().MenuOptionsRelaxedRulesItem->isChecked());
+        Item("MenuOptionsPlayRegGameItem")->trigger();
+        QVERIFY(Item("MenuOptionsPlayRegGameItem")->isChecked());
+        QVERIFY(!Item("MenuOptionsRelaxedRulesItem")->isChecked());
         QCOMPARE(Form().PlacedCount, 4);
     }
 
     void aWholeGameRunsToTheEndAndANewOneStartsFresh()
     {
-        Form().MenuGameNewItem->trigger();
+        Item("MenuGameNewItem")->trigger();
         int total = 0;
         for (int round = 1; round <= 5; ++round) {
             if (round > 1) {
@@ -247,24 +253,24 @@ private slots:
         QCOMPARE(Form().FinalTotal, total);
         QCOMPARE(desktop_->beeps, 0);
         QVERIFY(desktop_->errors.isEmpty());
-        Form().MenuGameNewItem->trigger();
+        Item("MenuGameNewItem")->trigger();
         QCOMPARE(Form().RoundNo, 1);
         QCOMPARE(Form().GameTotal(), 0);
     }
 
     void eachLaterRoundAsksForAFreshTable()
     {
-        Form().MenuGameNewItem->trigger();
+        Item("MenuGameNewItem")->trigger();
         QVERIFY2(PlayRoundRowByRow(Form()), RoundDidNotEnd);
-        Form().paintBox->PaintPendingRequest();
-        QVERIFY(!Form().paintBox->PaintRequestPending());
+        PaintBoxOf(Form())->PaintPendingRequest();
+        QVERIFY(!PaintBoxOf(Form())->PaintRequestPending());
         Form().StartNextRound();
-        QVERIFY(Form().paintBox->PaintRequestPending());
+        QVERIFY(PaintBoxOf(Form())->PaintRequestPending());
     }
 
     void quitClosesTheWindow()
     {
-        Form().MenuGameQuitItem->trigger();
+        Item("MenuGameQuitItem")->trigger();
         QVERIFY(!Form().isVisible());
     }
 
@@ -273,12 +279,12 @@ private slots:
         const vantrel::testing::HelpDocumentInWorkingFolder help;
         for (auto modifiers : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier}) {
             desktop_->opened.clear();
-            QTest::keyClick(Form().paintBox, Qt::Key_F1, modifiers);
+            QTest::keyClick(PaintBoxOf(Form()), Qt::Key_F1, modifiers);
             QCOMPARE(desktop_->opened.size(), 1);
             QVERIFY(desktop_->opened.first().toString().endsWith(QStringLiteral("/Vantrel0.html")));
         }
         desktop_->opened.clear();
-        QTest::keyClick(Form().paintBox, Qt::Key_F2);
+        QTest::keyClick(PaintBoxOf(Form()), Qt::Key_F2);
         QVERIFY(desktop_->opened.isEmpty());
     }
 };

@@ -19,11 +19,11 @@ private:
 
     void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mousePress(Form().paintBox, button, {}, QPoint(x, y));
+        QTest::mousePress(&table_->Box(), button, {}, QPoint(x, y));
     }
     void Release(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseRelease(Form().paintBox, button, {}, QPoint(x, y));
+        QTest::mouseRelease(&table_->Box(), button, {}, QPoint(x, y));
     }
 
     // A new round under the relaxed rules: every hand open, nothing placed.
@@ -49,7 +49,7 @@ private:
 
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(Form().paintBox, Qt::Key(key), modifiers);
+        QTest::keyClick(&table_->Box(), Qt::Key(key), modifiers);
     }
 
     // Before any game: nothing placed, no round.
@@ -166,12 +166,12 @@ private slots:
         Release(120, -100);
         QCOMPARE(PlacedColumn(), 2);
         Press(200, 50);
-        Release(200, Form().paintBox->height() + 200);
+        Release(200, table_->Box().height() + 200);
         QCOMPARE(Form().Board(3, 1) <= vantrel::LastCardCode, true);
         // Outside every band, outside the surface: nothing.
         const int placed = Form().PlacedCount;
         Press(450, 50);
-        Release(Form().paintBox->width() + 50, -20);
+        Release(table_->Box().width() + 50, -20);
         QCOMPARE(Form().PlacedCount, placed);
     }
 
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(PlacedColumn(), 2);
         Form().MenuGameHighScoresItemClick();
         const QImage listShown = table_->Surface().copy();
-        Form().MenuGameUndoItem->trigger();
+        vantrel::testing::MenuItem(Form(), "MenuGameUndoItem")->trigger();
         QCOMPARE(Form().CurrentCard(), card);
         QCOMPARE(PlacedColumn(), 0);
         QCOMPARE(table_->Surface(), listShown);
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(Form().RoundNo, 1);
         // Held down, a key plays once.
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
-        QApplication::sendEvent(Form().paintBox, &repeat);
+        QApplication::sendEvent(&table_->Box(), &repeat);
         QCOMPARE(Form().Board(2, 1), int(vantrel::OpenSlot));
         // Any of them takes the Top 5 list away and places nothing.
         Form().MenuGameHighScoresItemClick();
@@ -268,14 +268,14 @@ private slots:
     {
         QList<QPoint> downs;
         QList<QPoint> ups;
-        Form().paintBox->SetMouseHandlers(
+        table_->Box().SetMouseHandlers(
             [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                 downs.append({x, y});
             },
             [&](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
                 ups.append({x, y});
             });
-        QTest::mouseDClick(Form().paintBox, Qt::LeftButton, {}, QPoint(33, 44));
+        QTest::mouseDClick(&table_->Box(), Qt::LeftButton, {}, QPoint(33, 44));
         QCOMPARE(downs, (QList<QPoint>{{33, 44}, {33, 44}}));
         QCOMPARE(ups, (QList<QPoint>{{33, 44}, {33, 44}}));
     }

@@ -8,7 +8,6 @@
 
 #include "RecordFixture.h"
 #include "TopFiveText.h"
-#include "engine/Random.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
@@ -24,12 +23,13 @@ private slots:
     void firstRunLoadsDefaultsAndWritesNothing()
     {
         auto form = StartForm();
-        QCOMPARE(TopFiveText(form->Record()), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QCOMPARE(form->Record().LastName(), std::string("Please enter your name!"));
-        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
-        QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
-        QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
-        form->MenuGameHighScoresItem->trigger();
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string("Please enter your name!"));
+        QVERIFY(MenuItem(*form, "MenuOptionsPlayRegGameItem")->isChecked());
+        QVERIFY(!MenuItem(*form, "MenuOptionsSetLargeCards")->isChecked());
+        QVERIFY(!MenuItem(*form, "MenuOptionsAltColorsItem")->isChecked());
+        MenuItem(*form, "MenuGameHighScoresItem")->trigger();
         QCOMPARE(QDir(QFileInfo(StoreFile()).path()).entryList({"machine.reg*"}), QStringList());
     }
 
@@ -42,8 +42,8 @@ private slots:
         QCOMPARE(desktop_->prompts[0].prompt, QString("Please enter your name:"));
         QCOMPARE(desktop_->prompts[0].preset, QString("Please enter your name!"));
         QCOMPARE(form->FinalTotal, 10);
-        QCOMPARE(form->Record().TopName(1), std::string("Please enter your name!"));
-        QCOMPARE(*Stored(), BytesOf(form->Record()));
+        QCOMPARE(FormProbe(*form).Record().TopName(1), std::string("Please enter your name!"));
+        QCOMPARE(*Stored(), BytesOf(FormProbe(*form).Record()));
     }
 
     void placeAndPromptThroughTheWindow_data()
@@ -63,14 +63,14 @@ private slots:
         auto form = StartForm();
         desktop_->nameAnswer = "X";
         EndGameWith(*form, total);
-        QCOMPARE(TopFiveText(form->Record()), after);
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()), after);
         // No name is asked for a total that enters nothing, but the game is saved.
         QCOMPARE(desktop_->prompts.size(), total == 0 ? 0 : 1);
-        QCOMPARE(form->Record().LastName(), std::string(total == 0 ? "Kim" : "X"));
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string(total == 0 ? "Kim" : "X"));
         if (total != 0) {
             QCOMPARE(desktop_->prompts[0].preset, QString("Kim"));
         }
-        QCOMPARE(*Stored(), BytesOf(form->Record()));
+        QCOMPARE(*Stored(), BytesOf(FormProbe(*form).Record()));
     }
 
     void cancelEntersTheScoreUnderTheDefault()
@@ -78,7 +78,8 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         EndGameWith(*form, 95);  // the seam answers a cancel with the preset
-        QCOMPARE(TopFiveText(form->Record()), QString("150 A, 120 B, 120 C, 95 Kim, 90 D"));
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("150 A, 120 B, 120 C, 95 Kim, 90 D"));
     }
 
     void namesAreCutAndKeptAsSingleByteText()
@@ -87,20 +88,21 @@ private slots:
         auto form = StartForm();
         desktop_->nameAnswer = "abcdefghijklmnopqrstuvwxyz1234";
         EndGameWith(*form, 200);
-        QCOMPARE(form->Record().TopName(1), std::string("abcdefghijklmnopqrstuvw"));
+        QCOMPARE(FormProbe(*form).Record().TopName(1), std::string("abcdefghijklmnopqrstuvw"));
         desktop_->nameAnswer =
             QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC e\xCC\x81");  // e + combining acute
         EndGameWith(*form, 199);
-        QCOMPARE(form->Record().TopName(2), std::string("Zo\xEB \x80 \xE9"));
+        QCOMPARE(FormProbe(*form).Record().TopName(2), std::string("Zo\xEB \x80 \xE9"));
         EndGameWith(*form, 198);  // the default shows the stored bytes as Windows-1252
         QCOMPARE(desktop_->prompts.last().preset,
                  QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
         desktop_->nameAnswer = "";
         // The Top 5 view shows the stored bytes as Windows-1252 too.
-        QCOMPARE(form->TopScores()[1].name, QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
+        QCOMPARE(FormProbe(*form).TopScores()[1].name,
+                 QString::fromUtf8("Zo\xC3\xAB \xE2\x82\xAC \xC3\xA9"));
         EndGameWith(*form, 197);
-        QCOMPARE(form->Record().TopName(4), std::string());
-        QCOMPARE(form->Record().LastName(), std::string());
+        QCOMPARE(FormProbe(*form).Record().TopName(4), std::string());
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string());
         desktop_->nameAnswer = QString();
         EndGameWith(*form, 196);
         QCOMPARE(desktop_->prompts.last().preset, QString());
@@ -118,12 +120,12 @@ private slots:
         other.SetTopScore(5, 60);
         other.SetAltColors(1);
         StoreRecord(other);
-        form->MenuOptionsSetLargeCards->trigger();  // a check mark, not the record
+        MenuItem(*form, "MenuOptionsSetLargeCards")->trigger();  // a check mark, not the record
         EndGameWith(*form, 40);
         QVERIFY(desktop_->prompts.isEmpty());
         QCOMPARE(*Stored(), BytesOf(other));
-        QCOMPARE(TopFiveText(form->Record()), TopFiveText(other));
-        QCOMPARE(int(form->Record().LargeCards()), 0);
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()), TopFiveText(other));
+        QCOMPARE(int(FormProbe(*form).Record().LargeCards()), 0);
     }
 
     // Two copies of the game at once: each entry joins the list as the store holds it
@@ -137,14 +139,15 @@ private slots:
         EndGameWith(*first, 112);
         desktop_->nameAnswer = "Bob";
         EndGameWith(*second, 128);
-        QCOMPARE(TopFiveText(second->Record()),
+        QCOMPARE(TopFiveText(FormProbe(*second).Record()),
                  QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
-        idle->MenuOptionsAltColorsItem->trigger();
-        idle->MenuGameQuitItem->trigger();
+        MenuItem(*idle, "MenuOptionsAltColorsItem")->trigger();
+        MenuItem(*idle, "MenuGameQuitItem")->trigger();
         QVERIFY(!idle->isVisible());
-        first->MenuGameHighScoresItem->trigger();
-        QCOMPARE(TopFiveText(first->Record()), QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
-        QCOMPARE(int(first->Record().AltColors()), 1);
+        MenuItem(*first, "MenuGameHighScoresItem")->trigger();
+        QCOMPARE(TopFiveText(FormProbe(*first).Record()),
+                 QString("128 Bob, 112 Ann, 0 None, 0 None, 0 None"));
+        QCOMPARE(int(FormProbe(*first).Record().AltColors()), 1);
         QVERIFY(desktop_->errors.isEmpty());
     }
 
@@ -161,10 +164,10 @@ private slots:
     {
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        form->MenuOptionsResetHighItem->trigger();
+        MenuItem(*form, "MenuOptionsResetHighItem")->trigger();
         QCOMPARE(desktop_->questions,
                  QStringList{"Confirm|Do you really want to reset the High Scores?"});
-        QCOMPARE(TopFiveText(form->Record()), TopFiveText(ExampleRecord()));
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()), TopFiveText(ExampleRecord()));
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
 
@@ -177,12 +180,13 @@ private slots:
         form->HighScoreView = True;
         MarkSurface(*form);
         desktop_->confirmAnswer = true;
-        form->MenuOptionsResetHighItem->trigger();
+        MenuItem(*form, "MenuOptionsResetHighItem")->trigger();
         QVERIFY(SurfaceStillMarked(*form));  // nothing is redrawn
-        QCOMPARE(TopFiveText(form->Record()), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QCOMPARE(form->Record().LastName(), std::string("Kim"));
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string("Kim"));
         const QByteArray saved = *Stored();
-        QCOMPARE(saved, BytesOf(form->Record()));
+        QCOMPARE(saved, BytesOf(FormProbe(*form).Record()));
         QCOMPARE(quint8(saved[14]), quint8(0x7E));
     }
 
@@ -190,34 +194,34 @@ private slots:
     {
         auto form = StartForm();
         StoreRecord(ExampleRecord());  // written meanwhile by another copy
-        form->MenuGameHighScoresItem->trigger();
-        QCOMPARE(TopFiveText(form->Record()), TopFiveText(ExampleRecord()));
+        MenuItem(*form, "MenuGameHighScoresItem")->trigger();
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()), TopFiveText(ExampleRecord()));
         QCOMPARE(form->HighScoreView, True);
     }
 
     void largeCardsSurviveQuitButNotTheCloseBox()
     {
         auto first = StartForm();
-        first->MenuOptionsSetLargeCards->trigger();
-        QVERIFY(first->MenuOptionsSetLargeCards->isChecked());
+        MenuItem(*first, "MenuOptionsSetLargeCards")->trigger();
+        QVERIFY(MenuItem(*first, "MenuOptionsSetLargeCards")->isChecked());
         first->close();
         first.reset();
 
         auto second = StartForm();
-        QVERIFY(!second->MenuOptionsSetLargeCards->isChecked());
-        QCOMPARE(second->CardWidth, 71);
-        second->MenuOptionsSetLargeCards->trigger();
-        second->MenuOptionsAltColorsItem->trigger();
-        second->RunHandler([&] { second->MenuOptionsRelaxedRulesItemClick(); });
-        second->MenuGameQuitItem->trigger();
+        QVERIFY(!MenuItem(*second, "MenuOptionsSetLargeCards")->isChecked());
+        QCOMPARE(FormProbe(*second).CardWidth(), 71);
+        MenuItem(*second, "MenuOptionsSetLargeCards")->trigger();
+        MenuItem(*second, "MenuOptionsAltColorsItem")->trigger();
+        FormProbe(*second).RunHandler([&] { second->MenuOptionsRelaxedRulesItemClick(); });
+        MenuItem(*second, "MenuGameQuitItem")->trigger();
         QVERIFY(!second->isVisible());
         second.reset();
 
         auto third = StartForm();
-        QVERIFY(third->MenuOptionsSetLargeCards->isChecked());
-        QVERIFY(third->CardWidth > 71);
-        QVERIFY(third->MenuOptionsAltColorsItem->isChecked());
-        QVERIFY(third->MenuOptionsRelaxedRulesItem->isChecked());
+        QVERIFY(MenuItem(*third, "MenuOptionsSetLargeCards")->isChecked());
+        QVERIFY(FormProbe(*third).CardWidth() > 71);
+        QVERIFY(MenuItem(*third, "MenuOptionsAltColorsItem")->isChecked());
+        QVERIFY(MenuItem(*third, "MenuOptionsRelaxedRulesItem")->isChecked());
         const QByteArray stored = *Stored();
         QCOMPARE(int(stored[StoredRecord::PlayRegGameOffset]), 0);
         QCOMPARE(int(stored[StoredRecord::AltColorsOffset]), 1);

@@ -10,7 +10,6 @@
 
 #include "RecordFixture.h"
 #include "TopFiveText.h"
-#include "engine/Random.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
@@ -31,21 +30,21 @@ private slots:
         MarkSurface(*form);
         desktop_->nameAnswer = "X";
         form->GameTotal() = 121;
-        form->RunHandler([&] { form->CheckHighScore(); });
+        FormProbe(*form).RunHandler([&] { FormProbe(*form).CheckHighScore(); });
         QCOMPARE(ErrorHeadlines(), QStringList{"Failed to set data for 'fRegInfo'"});
         QCOMPARE(desktop_->errors[0].section('\n', 1),
                  StoreFile() + ": machine.reg.lock is not a regular file of one name");
         QVERIFY(SurfaceStillMarked(*form));
-        QCOMPARE(form->Record().TopName(2), std::string("X"));  // pending, not stored
+        QCOMPARE(FormProbe(*form).Record().TopName(2), std::string("X"));  // pending, not stored
         QCOMPARE(*Stored(), BytesOf(ExampleRecord()));
     }
 
     void refusedSaveAtTheEndOfAGameLeavesTheNextGameReady()
     {
         auto form = StartForm();
-        ProgramRandom().Seed(0);  // a deal whose game scores, so an entry is made
+        form->Random().Seed(0);  // a deal whose game scores, so an entry is made
         RefuseWrites();
-        form->RunHandler([&] { form->NewGame(); });
+        FormProbe(*form).RunHandler([&] { form->NewGame(); });
         for (int round = 1; round <= 5; ++round) {
             if (round > 1) {
                 form->StartNextRound();
@@ -55,15 +54,15 @@ private slots:
             for (int pass = 0; form->Placing != False; ++pass) {
                 QVERIFY2(pass < 16, "the round never ended: a hand refused every card");
                 for (int column = 2; column <= 5 && form->Placing != False; ++column) {
-                    form->RunHandler([&] { form->PlaceCard(column); });
+                    FormProbe(*form).RunHandler([&] { form->PlaceCard(column); });
                 }
             }
         }
         QCOMPARE(ErrorHeadlines(), QStringList{"Failed to set data for 'fRegInfo'"});
         QCOMPARE(form->Board(1, 1), int(NextPrompt));
         QVERIFY(form->GameTotal() > 0);
-        QCOMPARE(form->Record().TopScore(1), form->GameTotal());
-        form->RunHandler([&] { form->NewGame(); });
+        QCOMPARE(FormProbe(*form).Record().TopScore(1), form->GameTotal());
+        FormProbe(*form).RunHandler([&] { form->NewGame(); });
         QCOMPARE(form->RoundNo, 1);
     }
 
@@ -74,24 +73,24 @@ private slots:
         QFile blocker(dir_->filePath("not-a-folder"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        qputenv("VANTREL_MACHINE_STORE", (blocker.fileName() + "/machine.reg").toLocal8Bit());
-        auto form = StartForm();
-        QCOMPARE(TopFiveText(form->Record()), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
-        QVERIFY(!form->MenuOptionsRelaxedRulesItem->isChecked());
+        auto form = StartForm(blocker.fileName() + "/machine.reg");
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QVERIFY(MenuItem(*form, "MenuOptionsPlayRegGameItem")->isChecked());
+        QVERIFY(!MenuItem(*form, "MenuOptionsRelaxedRulesItem")->isChecked());
         QCOMPARE(form->RegularRules, True);
-        QVERIFY(!form->MenuOptionsSetLargeCards->isChecked());
-        QVERIFY(!form->MenuOptionsAltColorsItem->isChecked());
+        QVERIFY(!MenuItem(*form, "MenuOptionsSetLargeCards")->isChecked());
+        QVERIFY(!MenuItem(*form, "MenuOptionsAltColorsItem")->isChecked());
         form->GameTotal() = 12;
-        form->RunHandler([&] { form->CheckHighScore(); });
+        FormProbe(*form).RunHandler([&] { FormProbe(*form).CheckHighScore(); });
         QCOMPARE(desktop_->prompts.size(), 1);
         QCOMPARE(desktop_->prompts[0].preset, QString("Please enter your name!"));
         // The save cannot be made and the player is told; the entry lives in memory
         // and View shows it.
         QCOMPARE(ErrorHeadlines(), QStringList{"Failed to set data for 'fRegInfo'"});
-        form->MenuGameHighScoresItem->trigger();
-        QCOMPARE(form->Record().TopScore(1), 12);
-        form->MenuGameQuitItem->trigger();
+        MenuItem(*form, "MenuGameHighScoresItem")->trigger();
+        QCOMPARE(FormProbe(*form).Record().TopScore(1), 12);
+        MenuItem(*form, "MenuGameQuitItem")->trigger();
         QCOMPARE(desktop_->errors.size(), 2);
         QVERIFY(form->isVisible());
     }
@@ -111,19 +110,20 @@ private slots:
         QFETCH(bool, quit);
         StoreRecord(ExampleRecord());
         auto form = StartForm();
-        form->MenuOptionsSetLargeCards->trigger();
+        MenuItem(*form, "MenuOptionsSetLargeCards")->trigger();
         const int lock = HoldLock();
         desktop_->nameAnswer = "Lee";
         form->GameTotal() = 121;
-        form->RunHandler([&] { form->CheckHighScore(); });
+        FormProbe(*form).RunHandler([&] { FormProbe(*form).CheckHighScore(); });
         QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'\n" + StoreFile() +
                                                ": another program holds machine.reg.lock"});
-        form->MenuGameHighScoresItem->trigger();
-        QCOMPARE(TopFiveText(form->Record()), QString("150 A, 121 Lee, 120 B, 120 C, 90 D"));
-        QCOMPARE(form->Record().LastName(), std::string("Lee"));
+        MenuItem(*form, "MenuGameHighScoresItem")->trigger();
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("150 A, 121 Lee, 120 B, 120 C, 90 D"));
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string("Lee"));
         ::close(lock);
         if (quit) {
-            form->MenuGameQuitItem->trigger();
+            MenuItem(*form, "MenuGameQuitItem")->trigger();
         } else {
             form->close();
         }
@@ -141,8 +141,8 @@ private slots:
     {
         const int lock = HoldLock();
         auto form = StartForm();
-        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
-        QCOMPARE(form->Record().LastName(), std::string("Please enter your name!"));
+        QVERIFY(MenuItem(*form, "MenuOptionsPlayRegGameItem")->isChecked());
+        QCOMPARE(FormProbe(*form).Record().LastName(), std::string("Please enter your name!"));
         QVERIFY(!QFileInfo::exists(StoreFile()));
         ::close(lock);
     }
@@ -160,14 +160,15 @@ private slots:
         const QFileDevice::Permissions mode = QFileInfo(victim).permissions();
         QVERIFY(QFile::link(victim, StoreFile()));
         auto form = StartForm();
-        QCOMPARE(TopFiveText(form->Record()), QString("0 None, 0 None, 0 None, 0 None, 0 None"));
-        QVERIFY(form->MenuOptionsPlayRegGameItem->isChecked());
+        QCOMPARE(TopFiveText(FormProbe(*form).Record()),
+                 QString("0 None, 0 None, 0 None, 0 None, 0 None"));
+        QVERIFY(MenuItem(*form, "MenuOptionsPlayRegGameItem")->isChecked());
         desktop_->nameAnswer = "X";
         form->GameTotal() = 40;
-        form->RunHandler([&] { form->CheckHighScore(); });
+        FormProbe(*form).RunHandler([&] { FormProbe(*form).CheckHighScore(); });
         desktop_->confirmAnswer = true;
-        form->MenuOptionsResetHighItem->trigger();
-        form->MenuGameQuitItem->trigger();
+        MenuItem(*form, "MenuOptionsResetHighItem")->trigger();
+        MenuItem(*form, "MenuGameQuitItem")->trigger();
         QCOMPARE(ErrorHeadlines(), QStringList(3, "Failed to set data for 'fRegInfo'"));
         QCOMPARE(desktop_->errors[0].section('\n', 1), StoreFile() + ": it is a link");
         QVERIFY(form->isVisible());
@@ -182,7 +183,7 @@ private slots:
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         RefuseWrites();
-        form->MenuGameQuitItem->trigger();
+        MenuItem(*form, "MenuGameQuitItem")->trigger();
         QCOMPARE(ErrorHeadlines(), QStringList{"Failed to set data for 'fRegInfo'"});
         QVERIFY(form->isVisible());
     }

@@ -13,7 +13,7 @@
 
 #include "DarkDesktopTheme.h"
 #include "DrawnPixels.h"
-#include "FakeDesktop.h"
+#include "FakeProgram.h"
 #include "ModalAnswerer.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
@@ -38,6 +38,8 @@ class DonateDialogTest : public QObject {
 
 private:
     QTemporaryDir folder_;
+    // For the cases that look at the dialog alone: nothing they do opens a page.
+    FakeProgram quiet_;
 
 private slots:
     void initTestCase()
@@ -48,7 +50,7 @@ private slots:
 
     void layoutAndColours()
     {
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         QCOMPARE(form.windowTitle(), QStringLiteral("Make a Donation"));
         QCOMPARE(form.size(), QSize(366, 473));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -64,7 +66,7 @@ private slots:
     void underADarkThemeTheAnswersAndPanelTextsStayReadable()
     {
         DarkDesktopTheme theme;
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         const QImage shown = ShownImage(&form);
         const QColor cream(0xFF, 0xFB, 0xF0);
         for (QAbstractButton* item : form.rgDonateItems->buttons()) {
@@ -82,7 +84,7 @@ private slots:
     void underADarkThemeOnlyTheSelectedAnswerIsMarked()
     {
         DarkDesktopTheme theme;
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         form.SetItemIndex(2);
         const QImage shown = ShownImage(&form);
         for (QAbstractButton* item : form.rgDonateItems->buttons()) {
@@ -94,7 +96,7 @@ private slots:
 
     void textsOfItemsLabelsAndButton()
     {
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         const QStringList expected{
             QStringLiteral("Yes, take me to the donations page now!"),
             QStringLiteral("I still have to check it a bit more, show this again in two weeks"),
@@ -116,7 +118,7 @@ private slots:
 
     void theButtonCarriesBothImages()
     {
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         const QIcon icon = form.ntmOK->icon();
         const QImage normal = icon.pixmap(24, 24, QIcon::Normal).toImage();
         const QImage disabled = icon.pixmap(24, 24, QIcon::Disabled).toImage();
@@ -128,7 +130,7 @@ private slots:
 
     void opensWithTheFirstItemSelectedAndFocused()
     {
-        TDonateForm form(nullptr);
+        TDonateForm form(nullptr, quiet_.reminder, quiet_.help);
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(form.ItemIndex(), 0);
@@ -140,9 +142,10 @@ private slots:
 
     void theHomePageLinkLeavesTheDialogOpen()
     {
-        FakeDesktop desktop;
-        LoadDonateState(QStringLiteral("/x/Vantrel"));
-        TDonateForm form(nullptr);
+        FakeProgram program;
+        FakeDesktop& desktop = program.desktop;
+        program.reminder.LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr, program.reminder, program.help);
         ModalAnswerer<TDonateForm> answerer([&desktop](TDonateForm* shown) {
             QTest::mouseClick(shown->lblHomePage, Qt::LeftButton, {},
                               shown->lblHomePage->rect().center());
@@ -153,15 +156,16 @@ private slots:
         });
         form.exec();
         QCOMPARE(answerer.answered, 1);
-        QCOMPARE(CurrentDonateState().DonateState, 3);
+        QCOMPARE(program.reminder.CurrentDonateState().DonateState, 3);
         QCOMPARE(desktop.opened.size(), 1);
     }
 
     void escapeDoesNotCloseIt()
     {
-        FakeDesktop desktop;
-        LoadDonateState(QStringLiteral("/x/Vantrel"));
-        TDonateForm form(nullptr);
+        FakeProgram program;
+        FakeDesktop& desktop = program.desktop;
+        program.reminder.LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr, program.reminder, program.help);
         bool stillOpen = false;
         ModalAnswerer<TDonateForm> answerer([&stillOpen](TDonateForm* shown) {
             QTest::keyClick(shown, Qt::Key_Escape);
@@ -171,15 +175,16 @@ private slots:
         });
         form.exec();
         QVERIFY(stillOpen);
-        QCOMPARE(CurrentDonateState().DonateState, 2);
+        QCOMPARE(program.reminder.CurrentDonateState().DonateState, 2);
         QVERIFY(desktop.opened.isEmpty());
     }
 
     void theAnswerIsAppliedOncePerShowing()
     {
-        FakeDesktop desktop;
-        LoadDonateState(QStringLiteral("/x/Vantrel"));
-        TDonateForm form(nullptr);
+        FakeProgram program;
+        FakeDesktop& desktop = program.desktop;
+        program.reminder.LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr, program.reminder, program.help);
         form.show();
         form.SetItemIndex(0);
         form.ntmOKClick();

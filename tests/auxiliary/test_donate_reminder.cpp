@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "FakeDesktop.h"
+#include "FakeProgram.h"
 #include "ModalAnswerer.h"
 #include "auxiliary/DonateForm.h"
 #include "auxiliary/DonateReminder.h"
@@ -15,6 +15,7 @@
 
 using namespace vantrel;
 using vantrel::testing::FakeDesktop;
+using vantrel::testing::FakeProgram;
 using vantrel::testing::ModalAnswerer;
 
 namespace {
@@ -56,7 +57,10 @@ class DonateReminderTest : public QObject {
 
 private:
     QTemporaryDir folder_;
-    std::unique_ptr<FakeDesktop> desktop_;
+    std::unique_ptr<FakeProgram> program_;
+    FakeDesktop* desktop_ = nullptr;  // the program's
+
+    DonateReminder& Reminder() { return program_->reminder; }
 
     std::int32_t Today() const { return DayNumber(desktop_->today); }
 
@@ -65,14 +69,14 @@ private:
     bool CloseMainWindow(int item = 4, bool closeBox = false)
     {
         const auto answerer = Answer(item, closeBox);
-        CheckDonationReminder(nullptr);
+        Reminder().CheckDonationReminder(nullptr);
         return answerer->answered == 1;
     }
 
     bool UseMenu(int item)
     {
         const auto answerer = Answer(item);
-        ShowDonationDialog(nullptr);
+        Reminder().ShowDonationDialog(nullptr);
         return answerer->answered == 1;
     }
 
@@ -82,13 +86,15 @@ private slots:
         QVERIFY(folder_.isValid());
         QFile::remove(folder_.filePath(QStringLiteral("user.reg")));
         qputenv("VANTREL_USER_STORE", folder_.filePath(QStringLiteral("user.reg")).toLocal8Bit());
-        desktop_ = std::make_unique<FakeDesktop>();
+        program_ = std::make_unique<FakeProgram>();
+        desktop_ = &program_->desktop;
     }
 
     void cleanup()
     {
-        SaveDonateState();  // ends the run: the module holds no key name after it
-        desktop_.reset();
+        Reminder().SaveDonateState();  // ends the run: the reminder holds no key name after it
+        desktop_ = nullptr;
+        program_.reset();
     }
 
     void dayNumbersAndKeyNames()
@@ -106,11 +112,11 @@ private slots:
 
     void firstRunNeverRemindsAndStoresAnswerFourToday()
     {
-        LoadDonateState(Executable);
-        QCOMPARE(DonateKeyName(), QStringLiteral("Software\\Vantrel"));
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().DonateKeyName(), QStringLiteral("Software\\Vantrel"));
         QVERIFY(!CloseMainWindow());
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateStatusValue), 4);
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
 
@@ -124,14 +130,14 @@ private slots:
     void answerOneRemindsAfterFourteenDays()
     {
         StoreValues(Section, 1, Today() - 13);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
 
         StoreValues(Section, 1, Today() - 14);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(CloseMainWindow(1));
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateStatusValue), 1);
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
     }
@@ -142,40 +148,40 @@ private slots:
         // before a close at 00:01 today.
         const QDate yesterday = desktop_->today.addDays(-1);
         StoreValues(Section, 4, DayNumber(yesterday));
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(CloseMainWindow(4));
         // The reminder moved the last prompt to today: no second one this run.
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
     }
 
     void aClockSetBackDelaysTheWaitingAnswersOnly()
     {
         StoreValues(Section, 4, Today() + 2);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today() + 2);
 
         StoreValues(Section, 1, Today() + 2);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
 
         StoreValues(Section, 0, Today() + 2);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(CloseMainWindow(2));
     }
 
     void theMenuUsedInARunSuppressesTheReminder()
     {
         StoreValues(Section, 0, Today() - 30);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(UseMenu(0));
-        QCOMPARE(CurrentDonateState().DonateState, 0);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 0);
         QVERIFY(!CloseMainWindow());
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateStatusValue), 0);
         // Answer 0 alone does not move the last prompt.
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today() - 30);
@@ -186,16 +192,16 @@ private slots:
     {
         for (const int answer : {2, 3}) {
             StoreValues(Section, 0, Today() - 1);
-            LoadDonateState(Executable);
+            Reminder().LoadDonateState(Executable);
             QVERIFY(CloseMainWindow(answer));
-            SaveDonateState();
+            Reminder().SaveDonateState();
             QCOMPARE(StoredValue(Section, DonateStatusValue), answer);
 
             desktop_->today = desktop_->today.addDays(100);
-            LoadDonateState(Executable);
+            Reminder().LoadDonateState(Executable);
             QVERIFY(!CloseMainWindow());
             QVERIFY(UseMenu(4));
-            SaveDonateState();
+            Reminder().SaveDonateState();
             QCOMPARE(StoredValue(Section, DonateStatusValue), 4);
             QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
         }
@@ -205,11 +211,11 @@ private slots:
     void closingByTheCloseBoxAppliesTheFirstItemToo()
     {
         StoreValues(Section, 0, Today() - 3);
-        LoadDonateState(Executable);
+        Reminder().LoadDonateState(Executable);
         QVERIFY(CloseMainWindow(0, true));
         QCOMPARE(desktop_->opened,
                  QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/sw/donate.html"))});
-        SaveDonateState();
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(Section, DonateStatusValue), 0);
         QCOMPARE(StoredValue(Section, DonateLastPromptValue), Today());
         QVERIFY(desktop_->errors.isEmpty());
@@ -218,22 +224,22 @@ private slots:
     void storedStatesOutsideTheAnswersAreClamped()
     {
         StoreValues(Section, 7, Today());
-        LoadDonateState(Executable);
-        QCOMPARE(CurrentDonateState().DonateState, 4);
-        SaveDonateState();
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 4);
+        Reminder().SaveDonateState();
         StoreValues(Section, -3, Today());
-        LoadDonateState(Executable);
-        QCOMPARE(CurrentDonateState().DonateState, 0);
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 0);
         QVERIFY(CloseMainWindow(3));
     }
 
     void anotherExecutableNameStartsFromTheDefaults()
     {
         StoreValues(Section, 2, Today() - 50);
-        LoadDonateState(QStringLiteral("/opt/games/Other.exe"));
-        QCOMPARE(CurrentDonateState().DonateState, 4);
-        QCOMPARE(CurrentDonateState().LastPromptDate, Today());
-        SaveDonateState();
+        Reminder().LoadDonateState(QStringLiteral("/opt/games/Other.exe"));
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 4);
+        QCOMPARE(Reminder().CurrentDonateState().LastPromptDate, Today());
+        Reminder().SaveDonateState();
         QCOMPARE(StoredValue(QStringLiteral("Software\\Other\\DonateForm"), DonateStatusValue), 4);
         QCOMPARE(StoredValue(Section, DonateStatusValue), 2);
     }
@@ -246,19 +252,19 @@ private slots:
             QVERIFY(key->writeString(DonateStatusValue, QStringLiteral("three")));
             QVERIFY(key->writeBinary(DonateLastPromptValue, QByteArray("\x01\x02\x03\x04", 4)));
         }
-        LoadDonateState(Executable);
-        QCOMPARE(CurrentDonateState().DonateState, 4);
-        QCOMPARE(CurrentDonateState().LastPromptDate, Today());
-        SaveDonateState();
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 4);
+        QCOMPARE(Reminder().CurrentDonateState().LastPromptDate, Today());
+        Reminder().SaveDonateState();
         {
             auto key = Registry(RegistryRoot::User).open(Section);
             QVERIFY(key);
             QVERIFY(key->writeString(DonateStatusValue, QStringLiteral("3")));
             QVERIFY(key->writeString(DonateLastPromptValue, QString::number(Today() - 5)));
         }
-        LoadDonateState(Executable);
-        QCOMPARE(CurrentDonateState().DonateState, 3);
-        QCOMPARE(CurrentDonateState().LastPromptDate, Today() - 5);
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 3);
+        QCOMPARE(Reminder().CurrentDonateState().LastPromptDate, Today() - 5);
     }
 
     void aStoreThatCannotBeWrittenLeavesDefaultsAndReportsNothing()
@@ -270,13 +276,13 @@ private slots:
         file.close();
         qputenv("VANTREL_USER_STORE", (blocker + QStringLiteral("/user.reg")).toLocal8Bit());
 
-        LoadDonateState(Executable);
-        QCOMPARE(CurrentDonateState().DonateState, 4);
-        QCOMPARE(CurrentDonateState().LastPromptDate, Today());
+        Reminder().LoadDonateState(Executable);
+        QCOMPARE(Reminder().CurrentDonateState().DonateState, 4);
+        QCOMPARE(Reminder().CurrentDonateState().LastPromptDate, Today());
         desktop_->today = desktop_->today.addDays(1);
         QVERIFY(CloseMainWindow(2));
-        SaveDonateState();
-        QVERIFY(DonateKeyName().isEmpty());
+        Reminder().SaveDonateState();
+        QVERIFY(Reminder().DonateKeyName().isEmpty());
         QVERIFY(!QFile::exists(blocker + QStringLiteral("/user.reg")));
         QVERIFY(desktop_->errors.isEmpty());
     }

@@ -37,20 +37,16 @@ private slots:
         QFile::remove(workingFolder_.filePath(QStringLiteral("Vantrel0.html")));
         QFile::remove(installedFolder_.filePath(QStringLiteral("Vantrel0.html")));
         QVERIFY(QDir::setCurrent(workingFolder_.path()));
-        SetInstalledHelpFolder(installedFolder_.path());
     }
-    void cleanup()
-    {
-        QDir::setCurrent(startFolder_);
-        SetInstalledHelpFolder(QString());
-    }
+    void cleanup() { QDir::setCurrent(startFolder_); }
 
     void helpOpensTheDocumentOfTheWorkingDirectoryFirst()
     {
         const QString here = PutHelpDocumentIn(workingFolder_.path());
         QVERIFY(!PutHelpDocumentIn(installedFolder_.path()).isEmpty());
         FakeDesktop desktop;
-        ShowHelp();
+        const HelpOpener help(desktop.desktop(), installedFolder_.path());
+        help.ShowHelp();
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(here)});
         QVERIFY(desktop.errors.isEmpty());
     }
@@ -59,7 +55,8 @@ private slots:
     {
         const QString installed = PutHelpDocumentIn(installedFolder_.path());
         FakeDesktop desktop;
-        ShowHelp();
+        const HelpOpener help(desktop.desktop(), installedFolder_.path());
+        help.ShowHelp();
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
         QVERIFY(desktop.errors.isEmpty());
     }
@@ -70,18 +67,19 @@ private slots:
         const QString deep = installedFolder_.filePath(
             QString(120, QLatin1Char('d')) + QLatin1Char('/') + QString(120, QLatin1Char('e')));
         QVERIFY(QDir().mkpath(deep));
-        SetInstalledHelpFolder(deep);
         const QString installed = PutHelpDocumentIn(deep);
         QVERIFY(installed.size() > 254);
         FakeDesktop desktop;
-        ShowHelp();
+        const HelpOpener help(desktop.desktop(), deep);
+        help.ShowHelp();
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
     }
 
     void aMissingHelpDocumentIsReportedWithWhereItWasLookedFor()
     {
         FakeDesktop desktop;
-        ShowHelp();
+        const HelpOpener help(desktop.desktop(), installedFolder_.path());
+        help.ShowHelp();
         const QStringList& reported = desktop.errors;
         QVERIFY(desktop.opened.isEmpty());
         QCOMPARE(reported.size(), 1);
@@ -95,9 +93,10 @@ private slots:
     void webAddressesArePassedAsTheyAre()
     {
         FakeDesktop desktop;
-        OpenDocument(DonationPageAddress(), QString(), QString(), ShowNormalActivated);
-        OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
-        OpenDocument(QStringLiteral("HTTP://Example.example/a b"), QString(), QString(), 5);
+        const HelpOpener help(desktop.desktop(), installedFolder_.path());
+        help.OpenDocument(DonationPageAddress(), QString(), QString(), ShowNormalActivated);
+        help.OpenDocument(HomePageAddress(), QString(), QString(), ShowNormalActivated);
+        help.OpenDocument(QStringLiteral("HTTP://Example.example/a b"), QString(), QString(), 5);
         QCOMPARE(desktop.opened.at(0).toString(),
                  QStringLiteral("https://vantrel.example/sw/donate.html"));
         QCOMPARE(desktop.opened.at(1).toString(), QStringLiteral("https://vantrel.example/"));

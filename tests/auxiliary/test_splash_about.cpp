@@ -10,6 +10,7 @@
 #include "DrawnPixels.h"
 #include "FakeDesktop.h"
 #include "ModalAnswerer.h"
+#include "auxiliary/Help.h"
 #include "auxiliary/SplashForm.h"
 
 using namespace vantrel;
@@ -32,11 +33,16 @@ QPoint CentreOf(const QWidget* child) { return child->geometry().center(); }
 class SplashAboutTest : public QObject {
     Q_OBJECT
 
+private:
+    // For the cases that look at the window alone: nothing they do opens a page.
+    FakeDesktop quietDesktop_;
+    HelpOpener quietHelp_{quietDesktop_.desktop()};
+
 private slots:
     void bothModesShareABorderlessStayOnTopLayout()
     {
         for (const SplashMode mode : {SplashMode::Splash, SplashMode::About}) {
-            TsplashForm form(nullptr, mode);
+            TsplashForm form(nullptr, mode, quietHelp_);
             QCOMPARE(form.size(), QSize(280, 140));
             QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
             QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -50,7 +56,7 @@ private slots:
 
     void theLinkIsUnderlinedAndFitsItsLabel()
     {
-        TsplashForm form(nullptr, SplashMode::Splash);
+        TsplashForm form(nullptr, SplashMode::Splash, quietHelp_);
         QVERIFY(form.Label3->font().underline());
         // The bundled face is the one that is used, so the link fits its label.
         QCOMPARE(QFontInfo(form.Label3->font()).family(), QStringLiteral("Liberation Sans"));
@@ -76,7 +82,7 @@ private slots:
         if (dark) {
             theme.emplace();
         }
-        TsplashForm form(nullptr, about ? SplashMode::About : SplashMode::Splash);
+        TsplashForm form(nullptr, about ? SplashMode::About : SplashMode::Splash, quietHelp_);
         const QImage shown = ShownImage(&form);
         const QImage picture = form.Image1->pixmap().toImage();
         // Only what the label adds counts, not what the picture has there already.
@@ -93,7 +99,7 @@ private slots:
     {
         QWidget owner;
         owner.setGeometry(10, 10, 600, 400);
-        TsplashForm form(&owner, SplashMode::Splash);
+        TsplashForm form(&owner, SplashMode::Splash, quietHelp_);
         form.ShowCentred();
         QCOMPARE(form.pos(), QPoint(331 + 26, 111 + 63));
         QVERIFY(form.isVisible());
@@ -105,7 +111,7 @@ private slots:
         owner.setGeometry(200, 150, 520, 440);
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        TsplashForm form(&owner, SplashMode::About);
+        TsplashForm form(&owner, SplashMode::About, quietHelp_);
         const QRect bounds = owner.frameGeometry();
         QCOMPARE(form.CentredPosition(bounds), QPoint(bounds.left() + (bounds.width() - 280) / 2,
                                                       bounds.top() + (bounds.height() - 140) / 2));
@@ -115,7 +121,7 @@ private slots:
 
     void aClickOnThePictureHidesButKeepsTheWindow()
     {
-        TsplashForm form(nullptr, SplashMode::Splash);
+        TsplashForm form(nullptr, SplashMode::Splash, quietHelp_);
         form.ShowCentred();
         ClickAt(&form, QPoint(20, 125));
         QVERIFY(form.isHidden());
@@ -132,7 +138,8 @@ private slots:
     {
         QFETCH(bool, about);
         FakeDesktop desktop;
-        TsplashForm form(nullptr, about ? SplashMode::About : SplashMode::Splash);
+        const HelpOpener help(desktop.desktop());
+        TsplashForm form(nullptr, about ? SplashMode::About : SplashMode::Splash, help);
         form.ShowCentred();
         for (QLabel* label : {form.lblProduct, form.lblEdition, form.Label3}) {
             ClickAt(&form, CentreOf(label));
@@ -144,12 +151,13 @@ private slots:
     void theLinkOpensTheHomePageInTheAboutModeOnly()
     {
         FakeDesktop desktop;
-        TsplashForm splash(nullptr, SplashMode::Splash);
+        const HelpOpener help(desktop.desktop());
+        TsplashForm splash(nullptr, SplashMode::Splash, help);
         splash.ShowCentred();
         ClickAt(&splash, CentreOf(splash.Label3));
         QVERIFY(desktop.opened.isEmpty());
 
-        TsplashForm about(nullptr, SplashMode::About);
+        TsplashForm about(nullptr, SplashMode::About, help);
         about.ShowCentred();
         ClickAt(&about, CentreOf(about.Label3));
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
@@ -158,7 +166,7 @@ private slots:
 
     void theCloseButtonEndsTheModalShowing()
     {
-        TsplashForm form(nullptr, SplashMode::About);
+        TsplashForm form(nullptr, SplashMode::About, quietHelp_);
         ModalAnswerer<TsplashForm> answerer([](TsplashForm* shown) {
             QVERIFY(shown->isModal());
             ClickAt(shown, CentreOf(shown->btnClose));
@@ -170,7 +178,7 @@ private slots:
 
     void aClickOnThePictureEndsTheModalShowingToo()
     {
-        TsplashForm form(nullptr, SplashMode::About);
+        TsplashForm form(nullptr, SplashMode::About, quietHelp_);
         ModalAnswerer<TsplashForm> answerer(
             [](TsplashForm* shown) { ClickAt(shown, QPoint(270, 130)); });
         form.ShowModal();
@@ -182,14 +190,14 @@ private slots:
     // picture and its timer.
     void escapeEndsTheAboutWindowButNotTheSplash()
     {
-        TsplashForm about(nullptr, SplashMode::About);
+        TsplashForm about(nullptr, SplashMode::About, quietHelp_);
         ModalAnswerer<TsplashForm> answerer(
             [](TsplashForm* shown) { QTest::keyClick(shown, Qt::Key_Escape); });
         about.ShowModal();
         QCOMPARE(answerer.answered, 1);
         QVERIFY(about.isHidden());
 
-        TsplashForm splash(nullptr, SplashMode::Splash);
+        TsplashForm splash(nullptr, SplashMode::Splash, quietHelp_);
         splash.ShowCentred();
         QTest::keyClick(&splash, Qt::Key_Escape);
         QVERIFY(splash.isVisible());

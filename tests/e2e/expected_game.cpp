@@ -31,9 +31,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: expected_game SEED (a decimal 0..4294967295)\n");
         return 2;
     }
-    // The recording game keeps its own generator; seeded as the program seeds its own.
+    // Seeded as the window seeds its own game at start-up.
     RecordingGame game;
-    game.random.Seed(*seed);
+    game.Random().Seed(*seed);
     game.ResetGameState();
     game.NewGame();  // the first press on the deck pile
     PlaceRowByRow(game);

@@ -155,14 +155,14 @@ private slots:
         QVERIFY(game.GameTotal() > 0);
         game.StartNextRound();
         game.PlaceCard(2);
-        const quint32 stateBefore = game.random.State();
+        const quint32 stateBefore = game.Random().State();
         game.HighScoreView = True;
         game.NewGame();
         QCOMPARE(game.RoundNo, 1);
         QCOMPARE(game.GameTotal(), 0);
         QCOMPARE(game.ScoreTable(1, 1), 0);
         QCOMPARE(game.FinalTotal, 0);
-        QVERIFY(game.random.State() != stateBefore);
+        QVERIFY(game.Random().State() != stateBefore);
         QCOMPARE(game.HighScoreView, True);  // the Top 5 list stays until a release
         QCOMPARE(game.PlacedCount, 0);
     }

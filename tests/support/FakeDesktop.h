@@ -2,7 +2,8 @@
 
 // The one fake of the desktop seam, used by every suite: beeps are counted, opened
 // documents and error boxes recorded, the two dialogs answered from fields, and the
-// date set by hand. Installed for its lifetime; the real desktop comes back after it.
+// date set by hand. Whatever a case makes is handed desktop(), as the program block
+// hands the real one; the fake must outlive what it is handed to.
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -23,24 +24,24 @@ public:
 
     FakeDesktop()
     {
-        Desktop& desktop = CurrentDesktop();
-        desktop.beep = [this] { ++beeps; };
-        desktop.today = [this] { return today; };
-        desktop.openUrl = [this](const QUrl& target) { opened.append(target); };
-        desktop.showError = [this](QWidget*, const QString& text) { errors.append(text); };
-        desktop.confirm = [this](QWidget*, const QString& title, const QString& text) {
+        desktop_.beep = [this] { ++beeps; };
+        desktop_.today = [this] { return today; };
+        desktop_.openUrl = [this](const QUrl& target) { opened.append(target); };
+        desktop_.showError = [this](QWidget*, const QString& text) { errors.append(text); };
+        desktop_.confirm = [this](QWidget*, const QString& title, const QString& text) {
             questions.append(title + QLatin1Char('|') + text);
             return confirmAnswer;
         };
-        desktop.askText = [this](QWidget*, const QString& title, const QString& prompt,
-                                 const QString& preset) {
+        desktop_.askText = [this](QWidget*, const QString& title, const QString& prompt,
+                                  const QString& preset) {
             prompts.append({title, prompt, preset});
             return nameAnswer.isNull() ? preset : nameAnswer;
         };
     }
-    ~FakeDesktop() { UseRealDesktop(); }
     FakeDesktop(const FakeDesktop&) = delete;
     FakeDesktop& operator=(const FakeDesktop&) = delete;
+
+    const Desktop& desktop() const { return desktop_; }
 
     QDate today{2024, 3, 15};
     int beeps = 0;
@@ -55,6 +56,9 @@ public:
     // after Cancel) while nameAnswer is a null string.
     QList<Prompt> prompts;
     QString nameAnswer;
+
+private:
+    Desktop desktop_;
 };
 
 }  // namespace vantrel::testing

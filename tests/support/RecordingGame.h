@@ -20,7 +20,6 @@ public:
     int storedPlayRegGame = 1;
     int beeps = 0;
     int highScoreChecks = 0;
-    RandomGenerator random{0};
 
     int CallCount(const QString& prefix) const
     {
@@ -30,8 +29,6 @@ public:
         }
         return count;
     }
-
-    using VantrelGame::Random;
 
 protected:
     void DrawCell(int cellCode, int column, int row) override
@@ -67,7 +64,6 @@ protected:
     int StoredPlayRegGame() const override { return storedPlayRegGame; }
     void ApplyStoredOptions() override { calls << QStringLiteral("ApplyStoredOptions"); }
     void LoadRecord() override { calls << QStringLiteral("LoadRecord"); }
-    RandomGenerator& Random() override { return random; }
 };
 
 }  // namespace vantrel::testing
