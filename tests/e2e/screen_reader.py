@@ -10,6 +10,7 @@ usage: screen_reader.py PATH/TO/vantrel
 """
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -135,7 +136,11 @@ def key(*keys):
 
 def main():
     program = os.path.realpath(sys.argv[1])
-    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+    # The bus and what it starts get a process group of their own, ended as a whole,
+    # and none of them keeps the test's output open after the test.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           start_new_session=True)
     time.sleep(0.5)
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", VANTREL_SEED="1")
     log = open(os.path.join(os.environ.get("E2E_TMP", "/tmp"), "program.log"), "w")
@@ -145,7 +150,7 @@ def main():
         play(game)
     finally:
         game.kill()
-        bus.kill()
+        os.killpg(bus.pid, signal.SIGTERM)
 
 
 def play(game):
