@@ -1,6 +1,8 @@
 // The table for players who do not see it: the places a screen reader reads, the
 // keyboard's place and what acting on it does, and what every action came to, told
 // to the screen reader on the place the keyboard is on.
+#include <QAccessible>
+
 #include "app/VantrelForm.h"
 #include "paint/PaintBox.h"
 #include "paint/TableNarration.h"
@@ -67,9 +69,13 @@ void TVantrelForm::MoveTableFocus(int key)
     }
 }
 
-// A refused placement is told by why; anything else by what changed.
+// A refused placement is told by why; anything else by what changed. Nothing is put
+// into words while no screen reader listens.
 void TVantrelForm::AnnounceOutcome(const TableMoment& before)
 {
+    if (!QAccessible::isActive()) {
+        return;
+    }
     const QString text = refusedColumn_ != 0 ? RefusalInWords(*this, refusedColumn_)
                                              : NarrateAction(before, *this, TopScores());
     if (!text.isEmpty()) {
