@@ -42,7 +42,8 @@ void TVantrelForm::PaintBoxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers
     }
     if (Placing != False) {
         // Y is not looked at: the whole band of a column, below the cards too.
-        PlaceCard(ColumnAt(X, CardWidth));
+        attemptedColumn_ = ColumnAt(X, CardWidth);
+        PlaceCard(attemptedColumn_);
     }
 }
 

@@ -75,14 +75,25 @@ void TVantrelForm::CreateClientArea()
             RunHandler([=, this] { PaintBoxMouseUp(button, shift, x, y); });
         });
     ClientArea->installEventFilter(this);
+    ConnectTableAccess();
 }
 
 void TVantrelForm::RunHandler(const std::function<void()>& handler)
 {
+    const bool outermost = handlerDepth_ == 0;
+    const TableMoment before = MomentOf(*this);
+    if (outermost) {
+        refusedColumn_ = 0;
+    }
+    ++handlerDepth_;
     try {
         handler();
     } catch (const std::exception& error) {
         desktop_.showError(this, QString::fromUtf8(error.what()));
+    }
+    --handlerDepth_;
+    if (outermost) {
+        AnnounceOutcome(before);
     }
 }
 
@@ -97,6 +108,10 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_F1) {
         key = 0;
         help_.ShowHelp();
+    } else if (IsFocusKey(key, shift)) {
+        const int moved = key;
+        key = 0;
+        MoveTableFocus(moved);
     } else if (IsPlayKey(key, shift)) {
         const int played = key;
         key = 0;
@@ -155,7 +170,11 @@ void TVantrelForm::InvalidateWindow()
     paintBox->Invalidate();
 }
 
-void TVantrelForm::Beep() { desktop_.beep(); }
+void TVantrelForm::Beep()
+{
+    desktop_.beep();
+    refusedColumn_ = attemptedColumn_;
+}
 
 void TVantrelForm::SetDefaultCursor() { setCursor(Qt::ArrowCursor); }
 

@@ -11,6 +11,7 @@
 #include "engine/VantrelGame.h"
 #include "paint/Colours.h"
 #include "paint/Pictures.h"
+#include "paint/TableNarration.h"
 #include "paint/TablePainter.h"
 #include "store/KeptRecord.h"
 #include "store/RecordStore.h"
@@ -179,7 +180,15 @@ private:
 
     // --- keys (app/KeyboardInput.cpp) ---------------------------------------------------
     static bool IsPlayKey(int key, Qt::KeyboardModifiers shift);
+    static bool IsFocusKey(int key, Qt::KeyboardModifiers shift);
     void PlayKeyDown(int key);
+
+    // --- the table for screen readers and the keyboard (app/TableSpeech.cpp) ----------
+    void ConnectTableAccess();
+    // Acts on one of the table's places as a click there does.
+    void ActOnPlace(int place);
+    void MoveTableFocus(int key);
+    void AnnounceOutcome(const TableMoment& before);
 
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
     // The record as the player sees it, with the changes the store has not taken yet.
@@ -197,6 +206,12 @@ private:
     const Desktop& desktop_;
     const HelpOpener& help_;
     DonateReminder& reminder_;
+    // Handlers run inside handlers (a modal dialog's loop): only the outermost one
+    // announces what came of it.
+    int handlerDepth_ = 0;
+    // The hand a release last tried to place into, and the one that refused it.
+    int attemptedColumn_ = 0;
+    int refusedColumn_ = 0;
     // Where the record is kept was chosen by the program block, once.
     KeptRecord keptRecord_;
     int outerWidth_ = RegularCardsWindowWidth;

@@ -1,5 +1,6 @@
 #include "paint/PaintBox.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -269,10 +270,19 @@ void PaintBox::Announce(const QString& text)
     ReportAnnouncement(this);
 }
 
+void PaintBox::ReportPlaces()
+{
+    if (QAccessible::isActive() && access_.PlacesChanged()) {
+        ReportPlacesChanged(this);
+    }
+}
+
 void PaintBox::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    ReportFocusedPlace(this);
+    // After Qt has told of the table's own focus, so that the place is the last word.
+    QMetaObject::invokeMethod(
+        this, [this] { ReportFocusedPlace(this); }, Qt::QueuedConnection);
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event)

@@ -67,6 +67,8 @@ public:
     void MoveFocus(int place);
     // Tells screen readers what an action came to, on the place the keyboard is on.
     void Announce(const QString& text);
+    // Tells screen readers when the Top 5 list or the banner came or went.
+    void ReportPlaces();
     // Where the focus mark is drawn around a place's area.
     static QRect FocusMarkArea(const QRect& place);
 

@@ -52,12 +52,23 @@ public:
     const QString& Announcement() const { return announcement_; }
     void SetAnnouncement(const QString& text) { announcement_ = text; }
 
+    // Which places screen readers were last told of; true when that has changed.
+    bool PlacesChanged()
+    {
+        std::vector<PlaceKind> kinds;
+        for (const TablePlace& place : Places()) kinds.push_back(place.kind);
+        const bool changed = kinds != toldKinds_;
+        toldKinds_ = std::move(kinds);
+        return changed;
+    }
+
 private:
     PlacesSource source_;
     Activation activate_;
     int focus_ = 0;
     bool markShown_ = false;
     QString announcement_;
+    std::vector<PlaceKind> toldKinds_;
 };
 
 }  // namespace vantrel

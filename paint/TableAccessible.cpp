@@ -60,6 +60,14 @@ void ReportFocusedPlace(PaintBox* box)
     }
 }
 
+void ReportPlacesChanged(PaintBox* box)
+{
+    if (QAccessibleInterface* table = QAccessible::queryAccessibleInterface(box)) {
+        QAccessibleEvent event(table, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void ReportAnnouncement(PaintBox* box)
 {
     QAccessibleInterface* place = FocusedPlace(box);
@@ -107,7 +115,8 @@ QString TablePlaceAccessible::text(QAccessible::Text t) const
         case QAccessible::Description:
             // What the last action came to is told first, on the place the keyboard is on.
             if (index == access.Focus() && !access.Announcement().isEmpty()) {
-                return access.Announcement() + QLatin1Char(' ') + place.description;
+                return access.Announcement() + QStringLiteral(" \u2014 ") + place.name +
+                       QStringLiteral(": ") + place.description;
             }
             return place.description;
         default:

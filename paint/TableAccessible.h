@@ -25,6 +25,8 @@ void InstallTableAccessibility();
 // or sent while no screen reader listens.
 void ReportFocusedPlace(PaintBox* box);
 void ReportAnnouncement(PaintBox* box);
+// Tells screen readers that the places of the table changed (Top 5 or WIN came or went).
+void ReportPlacesChanged(PaintBox* box);
 
 // The accessible object of one place; it stays the same object while the place is
 // shown, so a screen reader can follow it.

@@ -10,6 +10,9 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   # the program under Wayland, and a headless compositor to run it in
   qt6-wayland weston
+  # the table through a screen reader's eyes: the accessibility bus on a private
+  # session, and its Python client
+  dbus-daemon at-spi2-core python3-pyatspi python3-gi
   # the checks of the install and the Debian package
   dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
   # hardening-check, which reads the package's programs for the hardening flags

@@ -1,0 +1,251 @@
+#!/usr/bin/python3
+"""The game as a screen reader meets it, over the AT-SPI accessibility bus.
+
+Run inside a private D-Bus session (dbus-run-session) on an X display of its own:
+starts the accessibility bus and the game, then reads the table's objects and listens
+to their events the way a screen reader does, while a seeded round is played with the
+keys alone. Prints one line per check and exits 1 at the first that fails.
+
+usage: screen_reader.py PATH/TO/vantrel
+"""
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+TITLE = "Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows"
+PLACES = ["Deck", "Hand 1", "Hand 2", "Hand 3", "Hand 4", "Crib", "Cut card", "Scores"]
+CARD = r"(?:Ace|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King) of " \
+       r"(?:Hearts|Clubs|Diamonds|Spades)"
+
+started = time.monotonic()
+heard = []  # (event type, source name, text read at once)
+
+
+def say(text):
+    print(f"[reader {time.monotonic() - started:7.3f}s] {text}", flush=True)
+
+
+def fail(text):
+    print(f"FAIL: {text}", file=sys.stderr, flush=True)
+    for kind, name, said in heard[-12:]:
+        print(f"      heard {kind} on {name!r}: {said!r}", file=sys.stderr)
+    sys.exit(1)
+
+
+def check(what, condition):
+    if not condition:
+        fail(what)
+    say(f"ok: {what}")
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.01)
+
+
+def wait_for(what, test, timeout=15):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        result = test()
+        if result:
+            return result
+        pump(0.05)
+    fail(f"timed out after {timeout}s waiting for {what}")
+
+
+def listen(event):
+    # What a screen reader speaks: the object's name and, for a change, its text now.
+    source = event.source
+    try:
+        source.clear_cache()
+        name = source.name
+        said = source.description if "description" in event.type else event.detail1
+    except Exception:  # the object may be gone by the time the event is read
+        return
+    heard.append((event.type, name, said))
+
+
+def spoken_since(mark, pattern):
+    """The first description change heard after mark whose text matches pattern."""
+    for kind, name, said in heard[mark:]:
+        if kind.endswith("accessible-description") and re.search(pattern, said):
+            return name, said
+    return None
+
+
+def focused_since(mark, place):
+    return any(kind.startswith("object:state-changed:focused") and name == place
+               for kind, name, _ in heard[mark:])
+
+
+def last_focus():
+    gained = [name for kind, name, on in heard
+              if kind.startswith("object:state-changed:focused") and on == 1]
+    return gained[-1] if gained else None
+
+
+def find_application(process):
+    def application():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            child = desktop.getChildAtIndex(i)
+            if child is not None and child.get_process_id() == process.pid:
+                return child
+        return None
+    return wait_for("the game on the accessibility bus", application)
+
+
+def find_table(app):
+    def table():
+        found = pyatspi.findDescendant(
+            app, lambda o: o.getRoleName() == "canvas" and o.name == "Table")
+        return found
+    return wait_for("the table object", table)
+
+
+def fresh(accessible):
+    """The object as it is now, not as the bus client cached it."""
+    accessible.clear_cache()
+    return accessible
+
+
+def places_of(table):
+    fresh(table)
+    children = [fresh(table.getChildAtIndex(i)) for i in range(table.childCount)]
+    return {child.name: child for child in children}
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+
+
+def main():
+    program = os.path.realpath(sys.argv[1])
+    # The bus and what it starts get a process group of their own, ended as a whole,
+    # and none of them keeps the test's output open after the test.
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           start_new_session=True)
+    time.sleep(0.5)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", VANTREL_SEED="1")
+    log = open(os.path.join(os.environ.get("E2E_TMP", "/tmp"), "program.log"), "w")
+    game = subprocess.Popen([program], cwd=os.path.dirname(program), env=env,
+                            stdout=log, stderr=subprocess.STDOUT)
+    try:
+        play(game)
+    finally:
+        game.kill()
+        os.killpg(bus.pid, signal.SIGTERM)
+
+
+def play(game):
+    pyatspi.Registry.registerEventListener(
+        listen, "object:property-change:accessible-description",
+        "object:state-changed:focused")
+    app = find_application(game)
+    frame = wait_for("the main window", lambda: pyatspi.findDescendant(
+        app, lambda o: o.getRoleName() == "frame" and o.name == TITLE
+        and extents(o)[2] != 280))
+    wait_for("the splash to go", lambda: pump(0.2) or all(
+        extents(f)[2] != 280 for f in pyatspi.findAllDescendants(
+            app, lambda o: o.getRoleName() in ("frame", "window"))), timeout=10)
+
+    # --- the objects -------------------------------------------------------------
+    table = find_table(app)
+    places = places_of(table)
+    check("the table has its eight places, named as the player knows them",
+          list(places) == PLACES)
+    check("the deck is a button, the hands and the crib group their cards",
+          places["Deck"].getRoleName() == "push button"
+          and all(places[f"Hand {i}"].getRoleName() == "panel" for i in range(1, 5)))
+    fx, fy, fw, fh = extents(frame)
+    hx, hy, hw, hh = extents(places["Hand 1"])
+    check("Hand 1 lies on the screen where its column is drawn, a card wide",
+          hw == 71 and fx < hx < fx + fw and fy < hy < fy + fh)
+    check("the table takes the keyboard focus, and a screen reader hears it on the deck",
+          wait_for("the deck to be focused", lambda: last_focus() == "Deck", timeout=10)
+          and fresh(places["Deck"]).getState().contains(pyatspi.STATE_FOCUSED))
+    check("before a game the hands are empty", places["Hand 2"].description == "empty")
+
+    # --- a round from the keys alone ---------------------------------------------
+    mark = len(heard)
+    key("space")
+    name, said = wait_for("the start of a round to be spoken",
+                          lambda: spoken_since(mark, r"^Round 1\."))
+    check(f"Space on the deck starts round 1, spoken on the deck: {said!r}", name == "Deck")
+    to_place = re.search(f"Card to place: ({CARD})", said).group(1)
+
+    mark = len(heard)
+    key("Right")
+    wait_for("the focus to reach Hand 1", lambda: focused_since(mark, "Hand 1"))
+    check("Right moves the focus to Hand 1, told to the bus", True)
+
+    mark = len(heard)
+    key("space")
+    name, said = wait_for("the placement to be spoken",
+                          lambda: spoken_since(mark, f"to Hand 1\\. Next: {CARD}"))
+    check(f"Space places the card into the focused hand: {said!r}",
+          name == "Hand 1" and said.startswith(f"{to_place} to Hand 1."))
+
+    mark = len(heard)
+    key("1")
+    name, said = wait_for("the refusal to be spoken",
+                          lambda: spoken_since(mark, "Hand 1 already has its card in row 2"))
+    check("a refused placement says why", True)
+
+    mark = len(heard)
+    key("alt+g")
+    pump(0.3)
+    key("u")
+    name, said = wait_for("Undo to be spoken", lambda: spoken_since(mark, r"^Undo: "))
+    check(f"Undo says what was taken back: {said!r}",
+          said.startswith(f"Undo: {to_place} taken back from Hand 1."))
+
+    for hand in ["1", "2", "3", "4"] * 3:
+        mark = len(heard)
+        key(hand)
+        wait_for(f"the placement into hand {hand}",
+                 lambda: spoken_since(mark, f"to Hand {hand}\\."))
+    name, said = wait_for("the count of the round", lambda: spoken_since(
+        0, r"The Cut: .* Round 1 total \d+\."))
+    total = re.search(r"Round 1 total (\d+)\.", said).group(1)
+    check(f"the round's end tells the cut card and every score: {said!r}",
+          all(f"Hand {i} score" in said for i in range(1, 5)) and "Crib score" in said)
+    app.clear_cache()
+    places = places_of(table)
+    check("the scores read as the panel shows them",
+          places["Scores"].description.startswith(f"Round 1: {total}, Round 2: 0")
+          and places["Scores"].description.endswith(f"Total {total}"))
+    check("a counted hand reads its cards top to bottom and its score",
+          re.fullmatch(f"(?:{CARD}, ){{3}}{CARD}, score \\d+", places["Hand 3"].description))
+
+    # --- the Top 5 list ----------------------------------------------------------
+    mark = len(heard)
+    key("alt+g")
+    pump(0.3)
+    key("h")
+    wait_for("the Top 5 list to be spoken",
+             lambda: spoken_since(mark, r"\.\.\.The Vantrel Top 5 List\.\.\.: None 0"))
+    app.clear_cache()
+    check("while it shows, the Top 5 list is an object of the table",
+          wait_for("the Top 5 object", lambda: "Top 5" in places_of(table)))
+    say("all screen reader checks passed")
+
+
+if __name__ == "__main__":
+    main()
