@@ -184,9 +184,10 @@ private slots:
     // selected answer, the picture and the group read by name, and the link follows.
     void aScreenReaderReadsEveryPartAndFollowsTheLink()
     {
-        FakeDesktop desktop;
-        LoadDonateState(QStringLiteral("/x/Vantrel"));
-        TDonateForm form(nullptr);
+        FakeProgram program;
+        FakeDesktop& desktop = program.desktop;
+        program.reminder.LoadDonateState(QStringLiteral("/x/Vantrel"));
+        TDonateForm form(nullptr, program.reminder, program.help);
         QString read;
         ModalAnswerer<TDonateForm> answerer([&](TDonateForm* shown) {
             read = QTest::qWaitForWindowActive(shown) ? ScreenReaderText(shown) : QString();

@@ -209,7 +209,8 @@ private slots:
     void aScreenReaderReadsTheAboutWindowAndFollowsItsLink()
     {
         FakeDesktop desktop;
-        TsplashForm about(nullptr, SplashMode::About);
+        const HelpOpener help(desktop.desktop());
+        TsplashForm about(nullptr, SplashMode::About, help);
         QString read;
         bool active = false;
         ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
@@ -228,7 +229,7 @@ private slots:
                                       " Link: https://vantrel.example/\n"));
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
 
-        TsplashForm splash(nullptr, SplashMode::Splash);
+        TsplashForm splash(nullptr, SplashMode::Splash, help);
         splash.ShowCentred();
         QVERIFY(ScreenReaderText(&splash).endsWith(" StaticText: https://vantrel.example/\n"));
     }

@@ -21,7 +21,7 @@ private slots:
     void eachBoxNamesItsIconAndStartsWithTheKeyboardWhereExpected()
     {
         QWidget owner;
-        const Desktop& desktop = CurrentDesktop();
+        const Desktop desktop = RealDesktop();
         const std::function<void()> boxes[] = {
             [&] { QVERIFY(!desktop.confirm(&owner, "Confirm", "Reset the High Scores?")); },
             [&] {
