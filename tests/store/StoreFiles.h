@@ -118,6 +118,18 @@ inline QProcess* startWriter(QObject* parent, const QStringList& arguments)
     return process;
 }
 
+// After each case: the writer programs it started end, and the store variables go.
+inline void EndCase(QObject* suite)
+{
+    for (QProcess* writer : suite->findChildren<QProcess*>()) {
+        writer->kill();
+        writer->waitForFinished();
+        delete writer;
+    }
+    qunsetenv("VANTREL_MACHINE_STORE");
+    qunsetenv("VANTREL_USER_STORE");
+}
+
 // Runs work on a thread of its own and waits for it at most seconds: a store call that
 // would wait without bound (a FIFO opened for reading, a lock waited for forever) ends
 // the suite with a message instead of hanging it until the run's time limit.

@@ -42,16 +42,7 @@ private:
     }
 
 private slots:
-    void cleanup()
-    {
-        for (QProcess* writer : findChildren<QProcess*>()) {
-            writer->kill();
-            writer->waitForFinished();
-            delete writer;
-        }
-        qunsetenv(vantrel::MachineStoreVariable);
-        qunsetenv(vantrel::UserStoreVariable);
-    }
+    void cleanup() { EndCase(this); }
 
     void saveLargerThanTheReaderTakesIsRefused()
     {
