@@ -30,7 +30,7 @@ void TVantrelForm::Timer1Timer()
     }
 }
 
-void TVantrelForm::HelpContentsMenuItemClick() { help_.ShowHelp(); }
+void TVantrelForm::HelpContentsMenuItemClick() { help_.ShowHelp(this); }
 
 void TVantrelForm::MenuGameAboutItemClick()
 {

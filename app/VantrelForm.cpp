@@ -107,7 +107,7 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
 {
     if (key == Qt::Key_F1) {
         key = 0;
-        help_.ShowHelp();
+        help_.ShowHelp(this);
     } else if (IsFocusKey(key, shift)) {
         const int moved = key;
         key = 0;

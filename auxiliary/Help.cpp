@@ -1,6 +1,5 @@
 #include "auxiliary/Help.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -61,7 +60,7 @@ void HelpOpener::OpenDocument(const QString& file, const QString& parameters,
     desktop_.openUrl(DocumentTarget(file));
 }
 
-void HelpOpener::ShowHelp() const
+void HelpOpener::ShowHelp(QWidget* owner) const
 {
     const QString name = QString::fromLatin1(HelpDocumentName);
     if (QFileInfo(QDir::current(), name).isFile()) {
@@ -75,7 +74,7 @@ void HelpOpener::ShowHelp() const
         desktop_.openUrl(QUrl::fromLocalFile(installed.absoluteFilePath()));
         return;
     }
-    desktop_.showError(QApplication::activeWindow(), MissingHelpText(name));
+    desktop_.showError(owner, MissingHelpText(name));
 }
 
 QString HelpOpener::MissingHelpText(const QString& name) const

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 namespace vantrel {
 
 struct Desktop;
@@ -39,8 +41,9 @@ public:
     // Opens the help document: "&Contents" and F1. The working directory's copy when
     // there is one, else the installed copy. When neither exists the error box names
     // the document and both places, since a command that does nothing would leave the
-    // player guessing.
-    void ShowHelp() const;
+    // player guessing. The box belongs to owner, so that a compositor places it over
+    // the window whose command asked for help.
+    void ShowHelp(QWidget* owner) const;
 
 private:
     QString MissingHelpText(const QString& name) const;

@@ -46,7 +46,7 @@ private slots:
         QVERIFY(!PutHelpDocumentIn(installedFolder_.path()).isEmpty());
         FakeDesktop desktop;
         const HelpOpener help(desktop.desktop(), installedFolder_.path());
-        help.ShowHelp();
+        help.ShowHelp(nullptr);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(here)});
         QVERIFY(desktop.errors.isEmpty());
     }
@@ -56,7 +56,7 @@ private slots:
         const QString installed = PutHelpDocumentIn(installedFolder_.path());
         FakeDesktop desktop;
         const HelpOpener help(desktop.desktop(), installedFolder_.path());
-        help.ShowHelp();
+        help.ShowHelp(nullptr);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
         QVERIFY(desktop.errors.isEmpty());
     }
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(installed.size() > 254);
         FakeDesktop desktop;
         const HelpOpener help(desktop.desktop(), deep);
-        help.ShowHelp();
+        help.ShowHelp(nullptr);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
     }
 
@@ -79,7 +79,7 @@ private slots:
     {
         FakeDesktop desktop;
         const HelpOpener help(desktop.desktop(), installedFolder_.path());
-        help.ShowHelp();
+        help.ShowHelp(nullptr);
         const QStringList& reported = desktop.errors;
         QVERIFY(desktop.opened.isEmpty());
         QCOMPARE(reported.size(), 1);
