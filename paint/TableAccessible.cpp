@@ -19,16 +19,6 @@ QAccessibleInterface* TableFactory(const QString& /*className*/, QObject* object
 
 bool IsHand(PlaceKind kind) { return kind >= PlaceKind::Hand1 && kind <= PlaceKind::Hand4; }
 
-int IndexOfKind(const std::vector<TablePlace>& places, PlaceKind kind)
-{
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        if (places[i].kind == kind) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 QRect OnScreen(const PaintBox* box, const QRect& area)
 {
     return QRect(box->mapToGlobal(area.topLeft()), area.size());
@@ -84,12 +74,21 @@ void ReportAnnouncement(PaintBox* box)
 
 // --- one place -------------------------------------------------------------------
 
-int TablePlaceAccessible::Index() const
+std::optional<TablePlaceAccessible::Shown> TablePlaceAccessible::Find() const
 {
-    return box_ ? IndexOfKind(box_->access().Places(), kind_) : -1;
+    if (!box_) {
+        return std::nullopt;
+    }
+    const std::vector<TablePlace> places = box_->access().Places();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (places[i].kind == kind_) {
+            return Shown{static_cast<int>(i), places[i]};
+        }
+    }
+    return std::nullopt;
 }
 
-bool TablePlaceAccessible::isValid() const { return Index() >= 0; }
+bool TablePlaceAccessible::isValid() const { return Find().has_value(); }
 
 QWindow* TablePlaceAccessible::window() const
 {
@@ -103,18 +102,18 @@ QAccessibleInterface* TablePlaceAccessible::parent() const
 
 QString TablePlaceAccessible::text(QAccessible::Text t) const
 {
-    const int index = Index();
-    if (index < 0) {
+    const std::optional<Shown> shown = Find();
+    if (!shown) {
         return {};
     }
     const TableAccess& access = box_->access();
-    const TablePlace place = access.Places()[static_cast<std::size_t>(index)];
+    const TablePlace& place = shown->place;
     switch (t) {
         case QAccessible::Name:
             return place.name;
         case QAccessible::Description:
             // What the last action came to is told first, on the place the keyboard is on.
-            if (index == access.Focus() && !access.Announcement().isEmpty()) {
+            if (shown->index == access.Focus() && !access.Announcement().isEmpty()) {
                 return access.Announcement() + QStringLiteral(" \u2014 ") + place.name +
                        QStringLiteral(": ") + place.description;
             }
@@ -126,11 +125,8 @@ QString TablePlaceAccessible::text(QAccessible::Text t) const
 
 QRect TablePlaceAccessible::rect() const
 {
-    const int index = Index();
-    if (index < 0) {
-        return {};
-    }
-    return OnScreen(box_, box_->access().Places()[static_cast<std::size_t>(index)].area);
+    const std::optional<Shown> shown = Find();
+    return shown ? OnScreen(box_, shown->place.area) : QRect();
 }
 
 QAccessible::Role TablePlaceAccessible::role() const
@@ -152,11 +148,12 @@ QAccessible::Role TablePlaceAccessible::role() const
 QAccessible::State TablePlaceAccessible::state() const
 {
     QAccessible::State state;
-    const int index = Index();
-    if (index < 0) {
+    const std::optional<Shown> shown = Find();
+    if (!shown) {
         state.invisible = true;
         return state;
     }
+    const int index = shown->index;
     state.focusable = index < FocusPlaces;
     state.focused = state.focusable && box_->hasFocus() && index == box_->access().Focus();
     state.readOnly = true;
@@ -180,9 +177,11 @@ QStringList TablePlaceAccessible::actionNames() const
 
 void TablePlaceAccessible::doAction(const QString& actionName)
 {
-    const int index = Index();
-    if (actionName == pressAction() && Pressable() && index >= 0) {
-        box_->access().Activate(index);
+    if (actionName != pressAction() || !Pressable()) {
+        return;
+    }
+    if (const std::optional<Shown> shown = Find()) {
+        box_->access().Activate(shown->index);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 #include "paint/TablePlace.h"
 
@@ -54,8 +55,13 @@ public:
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
 private:
-    // The place's index among the places shown now, or -1 while it is not shown.
-    int Index() const;
+    // The place as the table shows it now, with its index among the places shown;
+    // nothing while it is not shown. Each query reads the table once.
+    struct Shown {
+        int index;
+        TablePlace place;
+    };
+    std::optional<Shown> Find() const;
     bool Pressable() const;
 
     QPointer<PaintBox> box_;
