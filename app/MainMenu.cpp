@@ -1,5 +1,6 @@
 // The menu bar and the binding of every command.
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -12,9 +13,12 @@ namespace vantrel {
 
 namespace {
 
+// Captions are marked where they are written and translated here.
+QString Caption(const char* caption) { return QCoreApplication::translate("MainMenu", caption); }
+
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, bool enabled = true)
 {
-    QAction* item = menu->addAction(QString::fromLatin1(caption));
+    QAction* item = menu->addAction(Caption(caption));
     item->setObjectName(QString::fromLatin1(name));
     // The menu tree stays as it is on every desktop: no item moves to an application menu.
     item->setMenuRole(QAction::NoRole);
@@ -36,35 +40,46 @@ void TVantrelForm::BuildMainMenu()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    MenuGame = bar->addMenu(QStringLiteral("&Game"));
+    MenuGame = bar->addMenu(Caption(QT_TRANSLATE_NOOP("MainMenu", "&Game")));
     MenuGame->setObjectName(QStringLiteral("MenuGame"));
-    MenuGameNewItem = AddItem(MenuGame, "MenuGameNewItem", "&Start a New Game");
-    MenuGameUndoItem = AddItem(MenuGame, "MenuGameUndoItem", "&Undo Last Move", false);
-    MenuGameHighScoresItem = AddItem(MenuGame, "MenuGameHighScoresItem", "View &High Scores");
+    MenuGameNewItem =
+        AddItem(MenuGame, "MenuGameNewItem", QT_TRANSLATE_NOOP("MainMenu", "&Start a New Game"));
+    MenuGameUndoItem = AddItem(MenuGame, "MenuGameUndoItem",
+                               QT_TRANSLATE_NOOP("MainMenu", "&Undo Last Move"), false);
+    MenuGameHighScoresItem = AddItem(MenuGame, "MenuGameHighScoresItem",
+                                     QT_TRANSLATE_NOOP("MainMenu", "View &High Scores"));
     MenuGame->addSeparator();
-    MenuGameQuitItem = AddItem(MenuGame, "MenuGameQuitItem", "&Quit");
+    MenuGameQuitItem =
+        AddItem(MenuGame, "MenuGameQuitItem", QT_TRANSLATE_NOOP("MainMenu", "&Quit"));
 
-    MenuOptions = bar->addMenu(QStringLiteral("&Options"));
+    MenuOptions = bar->addMenu(Caption(QT_TRANSLATE_NOOP("MainMenu", "&Options")));
     MenuOptions->setObjectName(QStringLiteral("MenuOptions"));
     MenuOptionsPlayRegGameItem =
-        AddCheckItem(MenuOptions, "MenuOptionsPlayRegGameItem", "Play Regular Game", true);
+        AddCheckItem(MenuOptions, "MenuOptionsPlayRegGameItem",
+                     QT_TRANSLATE_NOOP("MainMenu", "Play Regular Game"), true);
     MenuOptionsRelaxedRulesItem =
-        AddCheckItem(MenuOptions, "MenuOptionsRelaxedRulesItem", "Play with Relaxed Rules", false);
+        AddCheckItem(MenuOptions, "MenuOptionsRelaxedRulesItem",
+                     QT_TRANSLATE_NOOP("MainMenu", "Play with Relaxed Rules"), false);
     MenuOptions->addSeparator();
     MenuOptionsSetLargeCards =
-        AddCheckItem(MenuOptions, "MenuOptionsSetLargeCards", "Use Large Cards", false);
+        AddCheckItem(MenuOptions, "MenuOptionsSetLargeCards",
+                     QT_TRANSLATE_NOOP("MainMenu", "Use Large Cards"), false);
     MenuOptionsAltColorsItem =
-        AddCheckItem(MenuOptions, "MenuOptionsAltColorsItem", "Use Alternate Colors", false);
+        AddCheckItem(MenuOptions, "MenuOptionsAltColorsItem",
+                     QT_TRANSLATE_NOOP("MainMenu", "Use Alternate Colors"), false);
     MenuOptions->addSeparator();
-    MenuOptionsResetHighItem =
-        AddItem(MenuOptions, "MenuOptionsResetHighItem", "Reset High Scores");
+    MenuOptionsResetHighItem = AddItem(MenuOptions, "MenuOptionsResetHighItem",
+                                       QT_TRANSLATE_NOOP("MainMenu", "Reset High Scores"));
 
-    MenuHelp = bar->addMenu(QStringLiteral("&Help"));
+    MenuHelp = bar->addMenu(Caption(QT_TRANSLATE_NOOP("MainMenu", "&Help")));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
-    HelpContentsMenuItem = AddItem(MenuHelp, "HelpContentsMenuItem", "&Contents");
-    AboutVantrel1 = AddItem(MenuHelp, "AboutVantrel1", "&About Vantrel");
+    HelpContentsMenuItem =
+        AddItem(MenuHelp, "HelpContentsMenuItem", QT_TRANSLATE_NOOP("MainMenu", "&Contents"));
+    AboutVantrel1 =
+        AddItem(MenuHelp, "AboutVantrel1", QT_TRANSLATE_NOOP("MainMenu", "&About Vantrel"));
     MenuHelp->addSeparator();
-    MakeaDonation1 = AddItem(MenuHelp, "MakeaDonation1", "Make a Donation");
+    MakeaDonation1 =
+        AddItem(MenuHelp, "MakeaDonation1", QT_TRANSLATE_NOOP("MainMenu", "Make a Donation"));
 
     ConnectMainMenu();
 }

@@ -1,6 +1,8 @@
 // The stored record and the top-five list as the window uses them: loading and saving
 // against the machine store, the end-of-game check with its name prompt, and the two
 // commands of the list.
+#include <QCoreApplication>
+
 #include "app/VantrelForm.h"
 
 #include "platform/Desktop.h"
@@ -12,8 +14,11 @@ namespace vantrel {
 
 namespace {
 
-const char* const ResetTitle = "Confirm";
-const char* const ResetQuestion = "Do you really want to reset the High Scores?";
+const char* const ResetTitle = QT_TRANSLATE_NOOP("HighScores", "Confirm");
+const char* const ResetQuestion =
+    QT_TRANSLATE_NOOP("HighScores", "Do you really want to reset the High Scores?");
+
+QString Text(const char* source) { return QCoreApplication::translate("HighScores", source); }
 
 }  // namespace
 
@@ -28,8 +33,7 @@ void TVantrelForm::CheckHighScore()
     // holds it; the entry then joins the list as the store holds it at the save.
     std::optional<std::string> name;
     if (FindPlace(Record(), FinalTotal) >= 1) {
-        const QString typed = desktop_.askText(this, QString::fromLatin1(HighScoreTitle),
-                                               QString::fromLatin1(HighScorePrompt),
+        const QString typed = desktop_.askText(this, Text(HighScoreTitle), Text(HighScorePrompt),
                                                NameFromStoredBytes(Record().LastName()));
         name = StoredBytesFromName(typed);
     }
@@ -43,8 +47,7 @@ void TVantrelForm::CheckHighScore()
 
 void TVantrelForm::MenuOptionsResetHighItemClick()
 {
-    if (!desktop_.confirm(this, QString::fromLatin1(ResetTitle),
-                          QString::fromLatin1(ResetQuestion))) {
+    if (!desktop_.confirm(this, Text(ResetTitle), Text(ResetQuestion))) {
         return;
     }
     // Nothing is redrawn: a Top 5 view on the screen shows the old list until it is

@@ -15,6 +15,7 @@
 #include "auxiliary/Help.h"
 #include "paint/PaintBox.h"
 #include "platform/Desktop.h"
+#include "store/StoreWriteError.h"
 
 namespace vantrel {
 
@@ -23,6 +24,18 @@ namespace {
 constexpr int SplashMilliseconds = 1500;
 // The drawing surface stops this far above the bottom of the client area.
 constexpr int PaintBoxBottomGap = 4;
+
+// The error box of a refused save: the first line in the player's language, then the
+// store's reason as it gave it.
+QString StoreErrorText(const StoreWriteError& error)
+{
+    QString text = QCoreApplication::translate("TVantrelForm", "Failed to set data for '%1'")
+                       .arg(QString::fromStdString(error.ValueName()));
+    if (!error.Reason().empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(error.Reason());
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -55,7 +68,7 @@ void TVantrelForm::FormCreate(const std::function<std::uint32_t()>& seed)
     pictures.Load();
     Random().Seed(seed());
     LoadRecord();
-    setWindowTitle(QString::fromLatin1(ProgramTitle));
+    setWindowTitle(QCoreApplication::translate("TVantrelForm", ProgramTitle));
     ResetGameState();
 }
 
@@ -88,6 +101,8 @@ void TVantrelForm::RunHandler(const std::function<void()>& handler)
     ++handlerDepth_;
     try {
         handler();
+    } catch (const StoreWriteError& error) {
+        desktop_.showError(this, StoreErrorText(error));
     } catch (const std::exception& error) {
         desktop_.showError(this, QString::fromUtf8(error.what()));
     }

@@ -35,8 +35,8 @@ class FormProbe;
 }
 
 // The program title: the window caption and the application's name.
-inline constexpr const char* ProgramTitle =
-    "Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows";
+inline constexpr const char* ProgramTitle = QT_TRANSLATE_NOOP(
+    "TVantrelForm", "Vantrel 8.00 - Freeware Edition - Cribbage Solitaire for Windows");
 
 // The window's outer size with each card size; the height is the same for both.
 inline constexpr int RegularCardsWindowWidth = 520;

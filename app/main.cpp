@@ -20,6 +20,7 @@
 #include "auxiliary/Help.h"
 #include "engine/Seed.h"
 #include "platform/Desktop.h"
+#include "platform/Languages.h"
 #include "platform/TerminalText.h"
 #include "platform/WindowSystem.h"
 #include "store/Registry.h"
@@ -29,7 +30,11 @@ namespace {
 
 constexpr int ExitFailure = 1;
 
-constexpr const char* HelpText =
+// What the program says on the terminal, in the player's language.
+constexpr const char* Context = "CommandLine";
+
+constexpr const char* HelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: vantrel [--help] [--version]\n"
     "\n"
     "Cribbage solitaire: each of five rounds, place sixteen cards into four hands,\n"
@@ -44,15 +49,17 @@ constexpr const char* HelpText =
     "  VANTREL_MACHINE_STORE  the file that keeps the options and the top-five list\n"
     "  VANTREL_USER_STORE     the file that keeps the donation reminder's state\n"
     "\n"
-    "See vantrel(6).\n";
+    "See vantrel(6).\n");
+
+QString Said(const char* text) { return QCoreApplication::translate(Context, text); }
 
 // Prints what --help or --version asks for; true when one was given. Both are answered
 // before the application object exists, so they need no display.
-bool AnswerInformationOption(int argc, char* argv[])
+bool AnswerInformationOption(int argc, char* argv[], const vantrel::ProgramLanguage& language)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(HelpText, stdout);
+            std::fputs(language.Translate(Context, HelpText).toLocal8Bit().constData(), stdout);
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -69,6 +76,7 @@ bool AnswerInformationOption(int argc, char* argv[])
 struct StartupMessages {
     QStringList lines;
     QStringList warnings;
+    const vantrel::ProgramLanguage* language = nullptr;
 };
 
 StartupMessages& HeldMessages()
@@ -85,12 +93,20 @@ bool IsUnset(const char* variable)
 
 [[noreturn]] void ReportNoWindow(const QString& qtMessage)
 {
+    const vantrel::ProgramLanguage& language = *HeldMessages().language;
     const QString reason =
         IsUnset("DISPLAY") && IsUnset("WAYLAND_DISPLAY")
-            ? QStringLiteral("no display (DISPLAY and WAYLAND_DISPLAY are not set)")
+            ? language.Translate(
+                  Context,
+                  QT_TRANSLATE_NOOP("CommandLine",
+                                    "no display (DISPLAY and WAYLAND_DISPLAY are not set)"))
             : qtMessage.section(QLatin1Char('\n'), 0, 0);
-    std::fprintf(stderr, "vantrel: cannot open a window: %s\n",
-                 vantrel::EscapedForTerminal(reason.toLocal8Bit().toStdString()).c_str());
+    // The reason is escaped alone: what the translation says is the program's own.
+    const QString line =
+        language.Translate(Context, QT_TRANSLATE_NOOP("CommandLine", "cannot open a window: %1"))
+            .arg(QString::fromStdString(
+                vantrel::EscapedForTerminal(reason.toLocal8Bit().toStdString())));
+    std::fprintf(stderr, "vantrel: %s\n", line.toLocal8Bit().constData());
     std::_Exit(ExitFailure);
 }
 
@@ -112,8 +128,13 @@ void ReportStoresThatAreOff(const vantrel::StoreLocation& machineStore)
 {
     for (const vantrel::StoreLocation& location : {machineStore, vantrel::userStoreLocation()}) {
         if (!location.unavailable.isEmpty()) {
-            std::fprintf(stderr, "vantrel: nothing is kept between runs: %s\n",
-                         vantrel::EscapedForTerminal(location.unavailable.toStdString()).c_str());
+            const QString why = QString::fromStdString(
+                vantrel::EscapedForTerminal(location.unavailable.toStdString()));
+            std::fprintf(stderr, "vantrel: %s\n",
+                         Said(QT_TRANSLATE_NOOP("CommandLine", "nothing is kept between runs: %1"))
+                             .arg(why)
+                             .toLocal8Bit()
+                             .constData());
             return;
         }
     }
@@ -140,10 +161,13 @@ std::uint32_t StartingSeed()
             return *seed;
         }
         // Echoed escaped: the variable may hold anything, terminal controls included.
-        std::fprintf(stderr,
-                     "vantrel: VANTREL_SEED=\"%s\" is not a number 0..4294967295; "
-                     "seeding from the clock\n",
-                     vantrel::EscapedForTerminal(text).c_str());
+        std::fprintf(stderr, "vantrel: %s\n",
+                     Said(QT_TRANSLATE_NOOP("CommandLine",
+                                            "VANTREL_SEED=\"%1\" is not a number 0..4294967295; "
+                                            "seeding from the clock"))
+                         .arg(QString::fromStdString(vantrel::EscapedForTerminal(text)))
+                         .toLocal8Bit()
+                         .constData());
     }
     return vantrel::ClockSeed();
 }
@@ -185,18 +209,26 @@ int RunMainWindow(vantrel::FormSeams seams)
 
 int main(int argc, char* argv[])
 {
-    if (AnswerInformationOption(argc, argv)) {
+    // The desktop's language, chosen once; on an English desktop nothing is loaded.
+    const vantrel::ProgramLanguage language(vantrel::DesktopLanguages());
+    if (AnswerInformationOption(argc, argv, language)) {
         // A full disk or a closed pipe is a failure, not a printed answer.
         if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
             return 0;
         }
-        std::fputs("vantrel: cannot write the output\n", stderr);
+        std::fprintf(
+            stderr, "vantrel: %s\n",
+            language.Translate(Context, QT_TRANSLATE_NOOP("CommandLine", "cannot write the output"))
+                .toLocal8Bit()
+                .constData());
         return ExitFailure;
     }
 
+    HeldMessages().language = &language;
     const QtMessageHandler previousHandler = qInstallMessageHandler(HoldStartupMessage);
     QApplication app(argc, argv);
     ReleaseStartupMessages(previousHandler);
+    language.Install();
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantrel::ApplicationId));
     const vantrel::Desktop desktop = vantrel::RealDesktop();

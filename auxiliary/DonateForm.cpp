@@ -53,16 +53,16 @@ QString DonateItemText(int index)
 {
     switch (index) {
         case DonateNow:
-            return QStringLiteral("Yes, take me to the donations page now!");
+            return TDonateForm::tr("Yes, take me to the donations page now!");
         case AskInTwoWeeks:
-            return QStringLiteral(
+            return TDonateForm::tr(
                 "I still have to check it a bit more, show this again in two weeks");
         case AlreadyDonated:
-            return QStringLiteral("I already made a donation, don't show this dialog again");
+            return TDonateForm::tr("I already made a donation, don't show this dialog again");
         case NeverDonate:
-            return QStringLiteral("No, I don't want to donate, never show this dialog again");
+            return TDonateForm::tr("No, I don't want to donate, never show this dialog again");
         case AskTomorrow:
-            return QStringLiteral("Not now, notify me again in 1 day");
+            return TDonateForm::tr("Not now, notify me again in 1 day");
         default:
             return QString();
     }
@@ -72,7 +72,7 @@ TDonateForm::TDonateForm(QWidget* owner, DonateReminder& reminder, const HelpOpe
     : QDialog(owner), reminder_(reminder), help_(help)
 {
     setObjectName(QStringLiteral("DonateForm"));
-    setWindowTitle(QStringLiteral("Make a Donation"));
+    setWindowTitle(tr("Make a Donation"));
     setFixedSize(366, 473);
     setFont(AuxiliaryFont(11));
     // The ground is fixed, so its text colour is too; "Proceed" keeps the desktop's
@@ -96,8 +96,8 @@ TDonateForm::TDonateForm(QWidget* owner, DonateReminder& reminder, const HelpOpe
 // they answer, and the address as a link.
 void TDonateForm::NameForScreenReaders()
 {
-    Image1->setAccessibleName(QStringLiteral("Thank you!"));
-    rgDonate->setAccessibleName(QStringLiteral("Would you like to make a donation?"));
+    Image1->setAccessibleName(tr("Thank you!"));
+    rgDonate->setAccessibleName(tr("Would you like to make a donation?"));
     ReadWithRole(rgDonate, QAccessible::Grouping);
     ReadWithRole(Panel1, QAccessible::Grouping);
     ReadAsLink(lblHomePage, [this] { lblHomePageClick(); });
@@ -125,7 +125,7 @@ void TDonateForm::CreateRadioGroup()
 
 void TDonateForm::CreateProceedButton()
 {
-    ntmOK = new QPushButton(QStringLiteral("Proceed"), this);
+    ntmOK = new QPushButton(tr("Proceed"), this);
     ntmOK->setGeometry(224, 432, 133, 33);
     ntmOK->setIcon(ProceedIcon());
     ntmOK->setIconSize(QSize(ProceedImageSize, ProceedImageSize));
@@ -143,13 +143,12 @@ void TDonateForm::CreatePanel()
     FillCream(Panel1);
 
     Label1 = CreatePanelLabel(
-        {8, 8, 337, 41},
-        QStringLiteral("Donations help offset the cost of running the %1 web site, and they "
-                       "let you say \"thank you for a job well done\".")
-            .arg(MakerSiteName()));
-    Label2 = CreatePanelLabel({8, 56, 337, 41},
-                              QStringLiteral("Donating is completely optional, and the amount "
-                                             "you give is entirely up to you.  Thank you."));
+        {8, 8, 337, 41}, tr("Donations help offset the cost of running the %1 web site, and they "
+                            "let you say \"thank you for a job well done\".")
+                             .arg(MakerSiteName()));
+    Label2 =
+        CreatePanelLabel({8, 56, 337, 41}, tr("Donating is completely optional, and the amount "
+                                              "you give is entirely up to you.  Thank you."));
     lblHomePage = new QLabel(HomePageAddress(), Panel1);
     lblHomePage->setGeometry(98, 104, 149, 13);
     lblHomePage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

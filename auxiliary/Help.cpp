@@ -1,5 +1,6 @@
 #include "auxiliary/Help.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -81,9 +82,10 @@ QString HelpOpener::MissingHelpText(const QString& name) const
 {
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
     if (installedFolder_.isEmpty()) {
-        return QStringLiteral("The help document %1 is not in %2.").arg(name, here);
+        return QCoreApplication::translate("Help", "The help document %1 is not in %2.")
+            .arg(name, here);
     }
-    return QStringLiteral("The help document %1 is neither in %2 nor in %3.")
+    return QCoreApplication::translate("Help", "The help document %1 is neither in %2 nor in %3.")
         .arg(name, here, QDir::toNativeSeparators(installedFolder_));
 }
 

@@ -43,7 +43,7 @@ TsplashForm::TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     CreateComponents();
-    lblEdition->setText(QStringLiteral("Freeware Edition"));
+    lblEdition->setText(tr("Freeware Edition"));
     btnClose->setVisible(SplashMode_ == SplashMode::About);
     if (SplashMode_ == SplashMode::About) {
         Label3->setCursor(Qt::PointingHandCursor);
@@ -56,10 +56,10 @@ TsplashForm::TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help
 void TsplashForm::NameForScreenReaders()
 {
     const bool about = SplashMode_ == SplashMode::About;
-    setAccessibleName(about ? QStringLiteral("About Vantrel") : QStringLiteral("Vantrel"));
+    setAccessibleName(about ? tr("About Vantrel") : QStringLiteral("Vantrel"));
     ReadWithRole(this, about ? QAccessible::Dialog : QAccessible::Window);
-    Image1->setAccessibleName(QStringLiteral("Cribbage board and playing cards"));
-    btnClose->setAccessibleName(QStringLiteral("Close"));
+    Image1->setAccessibleName(tr("Cribbage board and playing cards"));
+    btnClose->setAccessibleName(tr("Close"));
     if (about) {
         ReadAsLink(Label3, [this] { Label3Click(); });
     }

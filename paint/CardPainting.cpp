@@ -2,11 +2,13 @@
 // next-round prompt or a patch of felt.
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "engine/Cards.h"
 #include "paint/Canvas.h"
 #include "paint/Colours.h"
 #include "paint/TablePainter.h"
+#include "paint/TableWords.h"
 
 namespace vantrel {
 
@@ -16,13 +18,13 @@ QString RankText(int rank)
 {
     switch (rank) {
         case Ace:
-            return QStringLiteral("A");
+            return TableWords::Translated(TableWords::Ace);
         case Jack:
-            return QStringLiteral("J");
+            return TableWords::Translated(TableWords::Jack);
         case Queen:
-            return QStringLiteral("Q");
+            return TableWords::Translated(TableWords::Queen);
         case King:
-            return QStringLiteral("K");
+            return TableWords::Translated(TableWords::King);
         default:
             return QString::number(rank);
     }
@@ -145,12 +147,14 @@ void TablePainter::DrawNextPrompt(int x0, int y0) const
     c.SetBrushColour(ColourOf(Black));
     c.FrameRect(left, top, right, bottom);
     c.SetBrushColour(ColourOf(Yellow));
-    const int x = x0 + PromptTextIndent;
-    c.TextOut(x, y0, QStringLiteral("Click"));
-    c.TextOut(x, y0 + PromptLinePitch, QStringLiteral("for"));
-    c.TextOut(x, y0 + 2 * PromptLinePitch, QStringLiteral("next"));
-    c.TextOut(x, y0 + 3 * PromptLinePitch,
-              game_.RoundNo >= Rounds ? QStringLiteral("Game!") : QStringLiteral("Round"));
+    // One line under another: "Click", "for", "next", then "Round" or "Game!".
+    const QStringList lines =
+        TableWords::Translated(game_.RoundNo >= Rounds ? TableWords::NextGame
+                                                       : TableWords::NextRound)
+            .split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        c.TextOut(x0 + PromptTextIndent, y0 + static_cast<int>(i) * PromptLinePitch, lines[i]);
+    }
 }
 
 }  // namespace vantrel

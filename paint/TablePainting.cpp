@@ -5,8 +5,11 @@
 #include "paint/Canvas.h"
 #include "paint/Colours.h"
 #include "paint/TablePainter.h"
+#include "paint/TableWords.h"
 
 namespace vantrel {
+
+using TableWords::Translated;
 
 void TablePainter::PaintBoxPaint(const TopFive& top) const
 {
@@ -82,24 +85,24 @@ void TablePainter::DrawScorePanel() const
     c.SetBrushColour(ColourOf(look_.felt));
     const int labelY = CutPlayLabelY(game_.RowPitch);
     if (game_.Board(DeckColumn, 1) == NextPrompt) {
-        c.TextOut(CutLabelX, labelY, QStringLiteral("The Cut"));
+        c.TextOut(CutLabelX, labelY, Translated(TableWords::TheCut));
     } else {
         // Eight spaces first, over the start of a "The Cut" written further left.
         c.TextOut(PlayLabelX, labelY, QStringLiteral("        "));
-        c.TextOut(PlayLabelX, labelY, QStringLiteral("Play..."));
+        c.TextOut(PlayLabelX, labelY, Translated(TableWords::Play));
     }
 
     const int W = look_.cards.width;
     const int H = look_.cards.height;
     c.SetBrushColour(ColourOf(look_.panel));
-    c.TextOut(PanelLabelX(W), PanelFirstLineY(H), QStringLiteral("Round"));
-    c.TextOut(PanelLabelX(W), PanelSecondLineY(H), QStringLiteral("Score"));
+    c.TextOut(PanelLabelX(W), PanelFirstLineY(H), Translated(TableWords::Round));
+    c.TextOut(PanelLabelX(W), PanelSecondLineY(H), Translated(TableWords::Score));
     for (int i = 1; i <= Rounds; ++i) {
         c.TextOut(PanelRoundX(W, i), PanelFirstLineY(H), QString::number(i));
         c.TextOut(PanelRoundX(W, i), PanelSecondLineY(H),
                   QString::number(game_.ScoreTable(i, RoundScoreColumn)));
     }
-    c.TextOut(PanelTotalX(W), PanelFirstLineY(H), QStringLiteral("Total"));
+    c.TextOut(PanelTotalX(W), PanelFirstLineY(H), Translated(TableWords::Total));
     c.TextOut(PanelTotalX(W), PanelSecondLineY(H), QString::number(game_.GameTotal()));
 
     c.SetBrushColour(ColourOf(look_.felt));
@@ -120,7 +123,7 @@ void TablePainter::DrawHighScores(const TopFive& top) const
     c.SetBrushColour(ColourOf(Yellow));
     c.RoundRect(TopBoxLeft, TopBoxTop, TopBoxRight, TopBoxBottom, CornerEllipse, CornerEllipse);
     c.SetFontColour(ColourOf(Black));
-    c.TextOut(TopNameX, TopHeadingY, QStringLiteral("...The Vantrel Top 5 List..."));
+    c.TextOut(TopNameX, TopHeadingY, Translated(TableWords::TopHeading));
     for (int i = 1; i <= TopEntryCount; ++i) {
         const TopEntry& entry = top[static_cast<std::size_t>(i - 1)];
         const int y = TopHeadingY + TopLinePitch * i;
@@ -128,7 +131,7 @@ void TablePainter::DrawHighScores(const TopFive& top) const
         c.TextOutLeftOf(TopNameRight, TopNameX, y, entry.name);
         c.TextOut(TopScoreX, y, QString::number(entry.score));
     }
-    c.TextOut(TopNameX, TopResumeY, QStringLiteral("Click left button to resume..."));
+    c.TextOut(TopNameX, TopResumeY, Translated(TableWords::Resume));
 }
 
 void TablePainter::DrawWinBanner() const
@@ -141,10 +144,11 @@ void TablePainter::DrawWinBanner() const
     c.SetBrushColour(ColourOf(look_.panel));
     const int top = BannerTop(game_.RowPitch);
     // No font size of its own: "WIN" comes in the size last set.
+    const QString win = Translated(TableWords::Win);
     for (int x = 0; x < screenWidth; x += BannerTileWidth) {
         c.SetFontColour(ColourOf(Red));
         c.TextRect(x, top, x + BannerTileWidth, top + BannerHeight, x + BannerTextInset,
-                   top + BannerTextInset, QStringLiteral("WIN"));
+                   top + BannerTextInset, win);
     }
 }
 

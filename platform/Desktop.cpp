@@ -27,7 +27,7 @@ bool ConfirmWithBox(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
-    NameIcon(box, QStringLiteral("Question"));
+    NameIcon(box, QCoreApplication::translate("Desktop", "Question"));
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -56,7 +56,7 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     const QString title =
         parent != nullptr ? parent->window()->windowTitle() : QApplication::applicationName();
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
-    NameIcon(box, QStringLiteral("Error"));
+    NameIcon(box, QCoreApplication::translate("Desktop", "Error"));
     box.exec();
 }
 

@@ -4,6 +4,8 @@
 // making room for it and entering it. Free of dialogs and of the store, so the window's
 // end-of-game check only adds the name prompt and the save.
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,8 +14,10 @@
 
 namespace vantrel {
 
-inline constexpr const char* HighScoreTitle = "New High Score";
-inline constexpr const char* HighScorePrompt = "Please enter your name:";
+// The name prompt's title and text, in English; the window shows them translated.
+inline constexpr const char* HighScoreTitle = QT_TRANSLATE_NOOP("HighScores", "New High Score");
+inline constexpr const char* HighScorePrompt =
+    QT_TRANSLATE_NOOP("HighScores", "Please enter your name:");
 
 // The smallest entry 1..5 whose stored score is strictly lower than total, or 0 when
 // the total beats none. A total equal to a stored score goes below it.

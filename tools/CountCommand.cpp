@@ -1,5 +1,7 @@
 #include "tools/CountCommand.h"
 
+#include <QtGlobal>
+
 #include "platform/TerminalText.h"
 #include "tools/CardText.h"
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr std::size_t CardsPerColumn = 5;
 
-CountCommand Failure(std::string error)
+CountCommand Failure(CountError error)
 {
     CountCommand command;
     command.error = std::move(error);
@@ -41,22 +43,33 @@ std::string Quoted(const std::string& argument)
 }
 
 // Reads the five card names into codes, or says which one is wrong.
-std::optional<std::string> ReadCards(const std::vector<std::string>& names,
-                                     std::array<int, CardsPerColumn>& codes)
+std::optional<CountError> ReadCards(const std::vector<std::string>& names,
+                                    std::array<int, CardsPerColumn>& codes)
 {
     if (names.size() != CardsPerColumn)
-        return "expected 4 hand cards and a cut card, got " + std::to_string(names.size()) +
-               (names.size() == 1 ? " card" : " cards");
+        return CountError{
+            names.size() == 1
+                ? QT_TRANSLATE_NOOP("vantrel-count",
+                                    "expected 4 hand cards and a cut card, got %1 card")
+                : QT_TRANSLATE_NOOP("vantrel-count",
+                                    "expected 4 hand cards and a cut card, got %1 cards"),
+            {std::to_string(names.size())}};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::optional<int> code = ParseCard(names[i]);
         if (!code)
-            return "unknown card " + Quoted(names[i]) +
-                   " (write rank A 2..10 J Q K or T, then suit H C D S)";
+            return CountError{
+                //: The letters are what the command line reads: keep them
+                QT_TRANSLATE_NOOP("vantrel-count",
+                                  "unknown card %1 (write rank A 2..10 J Q K or T, then suit H C "
+                                  "D S)"),
+                {Quoted(names[i])}};
         const auto end = codes.begin() + static_cast<std::ptrdiff_t>(i);
         const auto same = std::find(codes.begin(), end, *code);
         if (same != end)
-            return "card " + Quoted(names[i]) + " given twice (as " +
-                   Quoted(names[static_cast<std::size_t>(same - codes.begin())]) + " before)";
+            return CountError{
+                //: %1 and %2 are the same card, as it was given each time
+                QT_TRANSLATE_NOOP("vantrel-count", "card %1 given twice (as %2 before)"),
+                {Quoted(names[i]), Quoted(names[static_cast<std::size_t>(same - codes.begin())])}};
         codes[i] = *code;
     }
     return std::nullopt;
@@ -84,7 +97,8 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
         else if (argument == "--crib")
             crib = true;
         else if (IsOption(argument))
-            return Failure("unknown option " + Quoted(argument));
+            return Failure(
+                {QT_TRANSLATE_NOOP("vantrel-count", "unknown option %1"), {Quoted(argument)}});
         else
             cardNames.push_back(argument);
     }
@@ -93,13 +107,15 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
     command.kind = crib ? ColumnKind::Crib : ColumnKind::Hand;
     if (all) {
         if (!cardNames.empty())
-            return Failure("--all counts every column and takes no cards, got " +
-                           Quoted(cardNames.front()));
+            return Failure(
+                {QT_TRANSLATE_NOOP("vantrel-count",
+                                   "--all counts every column and takes no cards, got %1"),
+                 {Quoted(cardNames.front())}});
         command.action = CountAction::CountAll;
         return command;
     }
     std::array<int, CardsPerColumn> codes{};
-    if (std::optional<std::string> error = ReadCards(cardNames, codes))
+    if (std::optional<CountError> error = ReadCards(cardNames, codes))
         return Failure(std::move(*error));
     std::copy(codes.begin(), codes.begin() + 4, command.hand.begin());
     command.cut = codes[4];
