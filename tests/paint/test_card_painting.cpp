@@ -6,6 +6,9 @@
 #include "paint/Canvas.h"
 #include "paint/Colours.h"
 #include "paint/PaintBox.h"
+#include "paint/TableFont.h"
+#include "paint/TableWords.h"
+#include "platform/Languages.h"
 
 using vantrel::testing::RecordingGame;
 
@@ -27,6 +30,65 @@ constexpr int SevenOfSpades = 45;
 const QColor White = vantrel::ColourOf(vantrel::White);
 const QColor Black = vantrel::ColourOf(vantrel::Black);
 const QColor Red = vantrel::ColourOf(vantrel::Red);
+
+// Where one of the table's words stands at a card size: its font size, its left edge,
+// the first column it may not reach, and how many lines it may take.
+struct Place {
+    const char* word;
+    int points;
+    int left;
+    int right;
+    int lines;
+};
+
+QList<Place> PlacesOfTheWords(const vantrel::CardMetrics& cards, const QImage& widestSuit)
+{
+    using namespace vantrel;
+    namespace Words = TableWords;
+    const int w = cards.width;
+    const int hands = CellX(FirstHandColumn, w);
+    const int promptFrame = CellX(DeckColumn, w) + w + PromptOutsetRightBottom - 1;
+    const int promptLines =
+        (cards.height + PromptOutsetRightBottom - 1 - PixelSizeOfPoints(SmallTextSize)) /
+            PromptLinePitch +
+        1;
+    const int prompt = CellX(DeckColumn, w) + PromptTextIndent;
+    // A rank ends inside the right corner and must not meet the suit picture at the left.
+    const int rankLeft = SuitInset + widestSuit.width();
+    const int rankRight = w - RankInsetX;
+    return {{Words::TheCut, SmallTextSize, CutLabelX, hands, 1},
+            {Words::Play, SmallTextSize, PlayLabelX, hands, 1},
+            {Words::Round, SmallTextSize, PanelLabelX(w), PanelRoundX(w, 1), 1},
+            {Words::Score, SmallTextSize, PanelLabelX(w), PanelRoundX(w, 1), 1},
+            {Words::Total, SmallTextSize, PanelTotalX(w), PanelBoxRight(w) - 1, 1},
+            {Words::TopHeading, LargeTextSize, TopNameX, TopBoxRight - 1, 1},
+            {Words::Resume, LargeTextSize, TopNameX, TopBoxRight - 1, 1},
+            {Words::Win, LargeTextSize, BannerTextInset, BannerTileWidth, 1},
+            {Words::NextRound, SmallTextSize, prompt, promptFrame, promptLines},
+            {Words::NextGame, SmallTextSize, prompt, promptFrame, promptLines},
+            {Words::Ace, cards.rankFontSize, rankLeft, rankRight, 1},
+            {Words::Jack, cards.rankFontSize, rankLeft, rankRight, 1},
+            {Words::Queen, cards.rankFontSize, rankLeft, rankRight, 1},
+            {Words::King, cards.rankFontSize, rankLeft, rankRight, 1}};
+}
+
+// The pseudo-language: every line 40% longer, in letters with accents, which show
+// where the layout has the least room to spare.
+QString Lengthened(const QString& text)
+{
+    const QString plain = QStringLiteral("aceinouyACEINOUY");
+    const QString accented = QStringLiteral("àçéîñöûÿÀÇÉÎÑÖÛŸ");
+    QStringList lines;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        for (QChar& c : line) {
+            if (const qsizetype at = plain.indexOf(c); at >= 0) {
+                c = accented.at(at);
+            }
+        }
+        lines << line + line.left((line.size() * 2 + 4) / 5);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -248,6 +310,51 @@ private slots:
             QVERIFY(AllOf(table_->Surface(), QRect(253, 10, 72, 83), ground));
             QCOMPARE(table_->Pixel(253 + 72, 50), Black);
         }
+    }
+
+    // Each word stands in a fixed place of fixed width, at both card sizes, in the
+    // table's own font: a translation must fit where the English stands.
+    void everyLanguagesWordsFitTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("tight");  // the words that do not fit
+        for (const char* language : {"de", "fr", "es", "it", "nl", "pt_BR"}) {
+            QTest::newRow(language) << QString::fromLatin1(language) << QStringList();
+        }
+        QTest::newRow("40% longer")
+            << QString()
+            << QStringList{vantrel::TableWords::TopHeading, vantrel::TableWords::Resume,
+                           vantrel::TableWords::Win};
+    }
+    void everyLanguagesWordsFitTheirPlaces()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, tight);
+        const vantrel::ProgramLanguage texts({language});
+        QCOMPARE(texts.Name(), language);
+        texts.Install();
+        QStringList overflowing;
+        for (const auto& cards : {vantrel::RegularCardMetrics, vantrel::LargeCardMetrics}) {
+            for (const Place& place : PlacesOfTheWords(cards, table_->Pictures().CBmp)) {
+                const QString text = language.isEmpty()
+                                         ? Lengthened(QString::fromUtf8(place.word))
+                                         : vantrel::TableWords::Translated(place.word);
+                const QStringList lines = text.split(QLatin1Char('\n'));
+                bool fits = lines.size() <= place.lines;
+                for (const QString& line : lines) {
+                    const int right =
+                        place.left + TextImage(line, place.points, Black, White).width();
+                    fits = fits && right <= place.right;
+                    if (right > place.right) {
+                        qInfo("%s reaches %d of %d", qPrintable(line), right, place.right);
+                    }
+                }
+                if (!fits && !overflowing.contains(QString::fromUtf8(place.word))) {
+                    overflowing << QString::fromUtf8(place.word);
+                }
+            }
+        }
+        QCOMPARE(overflowing, tight);
     }
 
     void nextPromptCoversTheDeckPile_data()
