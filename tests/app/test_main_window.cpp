@@ -1,8 +1,10 @@
 // The main window on the offscreen platform: its menu, options and the game driven
 // through the real window's commands.
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -13,7 +15,9 @@
 #include "HelpDocumentInWorkingFolder.h"
 #include "PrivateStores.h"
 #include "app/VantrelForm.h"
+#include "paint/Canvas.h"
 #include "paint/PaintBox.h"
+#include "platform/Languages.h"
 
 using namespace vantrel;
 using vantrel::testing::BoardText;
@@ -43,6 +47,32 @@ bool PlayRoundRowByRow(TVantrelForm& form)
         }
     }
     return form.Placing == 0;
+}
+
+// The access keys of a menu, or of the menu bar, in lower case: each marks one item.
+QString AccessKeys(const QList<QAction*>& items)
+{
+    QString keys;
+    for (const QAction* item : items) {
+        if (const qsizetype at = item->text().indexOf(QLatin1Char('&')); at >= 0) {
+            keys += item->text().at(at + 1).toLower();
+        }
+    }
+    return keys;
+}
+
+// A word as the score panel writes it: black on the yellow panel, in the table's font.
+QImage PanelWord(const QString& word)
+{
+    QImage image(200, 40, QImage::Format_RGB32);
+    Canvas canvas(image, [](const QRect&) {});
+    canvas.SetFontSize(SmallTextSize);
+    canvas.SetBrushColour(ColourOf(Yellow));
+    canvas.SetFontColour(ColourOf(Black));
+    canvas.TextOut(0, 0, word);
+    const QRect box(0, 0, canvas.TextWidth(word), canvas.TextHeight(word));
+    canvas.End();
+    return image.copy(box);
 }
 
 constexpr char RoundDidNotEnd[] = "the round did not end: every hand was offered its four cards";
@@ -124,6 +154,76 @@ private slots:
         QVERIFY(!Item("MenuOptionsRelaxedRulesItem")->isChecked());
         QVERIFY(!Item("MenuOptionsSetLargeCards")->isChecked());
         QVERIFY(!Item("MenuOptionsAltColorsItem")->isChecked());
+    }
+
+    // A player whose desktop speaks another language meets it in the menu, the boxes,
+    // the buttons Qt itself writes and the words painted on the table.
+    void eachLanguageSpeaksInTheWindowAndOnTheTable_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("gameMenu");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("round");
+        QTest::newRow("de") << "de"
+                            << "&Spiel"
+                            << "Bestätigen|Wollen Sie die Bestenliste wirklich zurücksetzen?"
+                            << "Abbrechen"
+                            << "Runde";
+        QTest::newRow("fr") << "fr"
+                            << "&Partie"
+                            << "Confirmer|Voulez-vous vraiment effacer les meilleurs scores ?"
+                            << "Annuler"
+                            << "Manche";
+        QTest::newRow("es") << "es"
+                            << "&Juego"
+                            << "Confirmar|¿Seguro que quieres borrar las mejores puntuaciones?"
+                            << "Cancelar"
+                            << "Ronda";
+        QTest::newRow("it") << "it"
+                            << "&Partita"
+                            << "Conferma|Vuoi davvero azzerare i punteggi migliori?"
+                            << "Annulla"
+                            << "Turno";
+        QTest::newRow("nl") << "nl"
+                            << "&Spel"
+                            << "Bevestigen|Wil je de topscores echt wissen?"
+                            << "Annuleren"
+                            << "Ronde";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "&Jogo"
+                               << "Confirmar|Deseja mesmo zerar as melhores pontuações?"
+                               << "Cancelar"
+                               << "Rodada";
+    }
+    void eachLanguageSpeaksInTheWindowAndOnTheTable()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, gameMenu);
+        QFETCH(QString, question);
+        QFETCH(QString, cancel);
+        QFETCH(QString, round);
+        form_.reset();
+        const ProgramLanguage texts({language + QStringLiteral(".UTF-8")});
+        texts.Install();
+        form_ = testing::MakeForm(*program_, dir_.filePath(QStringLiteral("machine.reg")), 0);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get(), ExposeMilliseconds));
+
+        QCOMPARE(Form().menuBar()->actions().at(0)->text(), gameMenu);
+        for (const QList<QAction*>& items :
+             {Form().menuBar()->actions(), Menu(Form(), "MenuGame")->actions(),
+              Menu(Form(), "MenuHelp")->actions()}) {
+            const QString keys = AccessKeys(items);
+            QVERIFY2(QSet<QChar>(keys.begin(), keys.end()).size() == keys.size(), qPrintable(keys));
+        }
+        Item("MenuOptionsResetHighItem")->trigger();
+        QCOMPARE(desktop_->questions, QStringList{question});
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), cancel);
+        const QImage word = PanelWord(round);
+        QVERIFY(!word.isNull());
+        QCOMPARE(PaintBoxOf(Form())->Surface().copy(QRect(QPoint(86, 292), word.size())), word);
     }
 
     void windowStartsWithTheTitleTheRegularSizeAndAnEmptyTable()

@@ -128,6 +128,53 @@ private slots:
         QVERIFY(help.out.contains(QStringLiteral("VANTREL_SEED")));
     }
 
+    // The help speaks the desktop's language as gettext chooses it; the third line is
+    // the first that tells every language apart.
+    void helpSpeaksTheLanguageTheDesktopAsksFor_data()
+    {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QString>("line");
+        const QString english = QStringLiteral(
+            "Cribbage solitaire: each of five rounds, place sixteen cards into four hands,");
+        QTest::newRow("German desktop")
+            << QStringList{"LANG=de_DE.UTF-8"}
+            << "Cribbage-Patience: In jeder von fünf Runden legen Sie sechzehn Karten in vier";
+        QTest::newRow("first of LANGUAGE it speaks")
+            << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=sv:pt_BR:fr"}
+            << "Paciência de cribbage: em cada uma das cinco rodadas, coloque dezesseis cartas";
+        QTest::newRow("English first in LANGUAGE")
+            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"} << english;
+        QTest::newRow("LC_ALL before LANG")
+            << QStringList{"LANG=fr_FR.UTF-8", "LC_ALL=it_IT.UTF-8"}
+            << "Cribbage solitario: in ognuno dei cinque turni, disponi sedici carte in quattro";
+        QTest::newRow("LC_MESSAGES before LANG")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=nl_NL.UTF-8"}
+            << "Cribbage-patience: leg in elk van de vijf rondes zestien kaarten in vier handen,";
+        QTest::newRow("country the game has no own words for")
+            << QStringList{"LANG=es_MX.UTF-8@euro"}
+            << "Cribbage solitario: en cada una de las cinco rondas, coloca dieciséis cartas en";
+        QTest::newRow("C locale ignores LANGUAGE")
+            << QStringList{"LC_ALL=C", "LANGUAGE=fr"} << english;
+        QTest::newRow("European Portuguese is not Brazilian")
+            << QStringList{"LANG=pt_PT.UTF-8"} << english;
+    }
+    void helpSpeaksTheLanguageTheDesktopAsksFor()
+    {
+        QFETCH(QStringList, variables);
+        QFETCH(QString, line);
+        QProcessEnvironment env = WithoutDisplay();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            env.remove(QString::fromLatin1(name));
+        }
+        for (const QString& variable : variables) {
+            env.insert(variable.section(QLatin1Char('='), 0, 0),
+                       variable.section(QLatin1Char('='), 1));
+        }
+        const Finished help = RunToEnd(env, {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.out.split(QLatin1Char('\n')).value(2), line);
+    }
+
     // Qt alone would print several lines and abort with a core dump.
     void withoutADisplayOneLineSaysSoAndTheStatusIs1()
     {
