@@ -4,6 +4,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the translations: lupdate and lrelease with their CMake functions, and Qt's own
+  # texts in the player's language
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2
   # the desktop's opener, through which the help document and web pages open
   xdg-utils
