@@ -51,7 +51,7 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$ROOT/bin/vantre
 check "vantrel --version prints the version without a display" '[ "$version" = "vantrel $VERSION" ]'
 count=$("$ROOT/bin/vantrel-count" 5H 5C 5D JS 5S 2>&1 | tail -n 1)
 check "vantrel-count counts the 29 hand" '[ "$count" = "total 29" ]'
-usage=$(env LANGUAGE=de "$ROOT/bin/vantrel" --help | head -n 1)
+usage=$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 "$ROOT/bin/vantrel" --help | head -n 1)
 check "the installed program speaks the desktop's language ($usage)" \
     '[ "$usage" = "Aufruf: vantrel [--help] [--version]" ]'
 
