@@ -128,40 +128,24 @@ private slots:
         QVERIFY(help.out.contains(QStringLiteral("VANTREL_SEED")));
     }
 
-    // The help speaks the desktop's language as gettext chooses it; the third line is
-    // the first that tells every language apart.
+    // The help speaks the desktop's language as gettext chooses it.
     void helpSpeaksTheLanguageTheDesktopAsksFor_data()
     {
         QTest::addColumn<QStringList>("variables");
-        QTest::addColumn<QString>("line");
-        const QString english = QStringLiteral(
-            "Cribbage solitaire: each of five rounds, place sixteen cards into four hands,");
-        QTest::newRow("German desktop")
-            << QStringList{"LANG=de_DE.UTF-8"}
-            << "Cribbage-Patience: In jeder von fünf Runden legen Sie sechzehn Karten in vier";
-        QTest::newRow("first of LANGUAGE it speaks")
-            << QStringList{"LANG=en_US.UTF-8", "LANGUAGE=sv:pt_BR:fr"}
-            << "Paciência de cribbage: em cada uma das cinco rodadas, coloque dezesseis cartas";
-        QTest::newRow("English first in LANGUAGE")
-            << QStringList{"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"} << english;
-        QTest::newRow("LC_ALL before LANG")
-            << QStringList{"LANG=fr_FR.UTF-8", "LC_ALL=it_IT.UTF-8"}
-            << "Cribbage solitario: in ognuno dei cinque turni, disponi sedici carte in quattro";
-        QTest::newRow("LC_MESSAGES before LANG")
-            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=nl_NL.UTF-8"}
-            << "Cribbage-patience: leg in elk van de vijf rondes zestien kaarten in vier handen,";
-        QTest::newRow("country the game has no own words for")
-            << QStringList{"LANG=es_MX.UTF-8@euro"}
-            << "Cribbage solitario: en cada una de las cinco rondas, coloca dieciséis cartas en";
-        QTest::newRow("C locale ignores LANGUAGE")
-            << QStringList{"LC_ALL=C", "LANGUAGE=fr"} << english;
-        QTest::newRow("European Portuguese is not Brazilian")
-            << QStringList{"LANG=pt_PT.UTF-8"} << english;
+        QTest::addColumn<QString>("word");  // one that only that language's help holds
+        QTest::newRow("German desktop") << QStringList{"LANG=de_DE.UTF-8"} << "Blätter";
+        QTest::newRow("first of LANGUAGE it speaks, before LC_ALL")
+            << QStringList{"LC_ALL=it_IT.UTF-8", "LANGUAGE=sv:pt_BR:fr"} << "Paciência";
+        QTest::newRow("English first")
+            << QStringList{"LANG=nl_NL.UTF-8", "LANGUAGE=en:nl"} << "sixteen";
+        QTest::newRow("LC_MESSAGES before LANG, a country of its own")
+            << QStringList{"LANG=de_DE.UTF-8", "LC_MESSAGES=es_MX.UTF-8@euro"} << "dieciséis";
+        QTest::newRow("C ignores LANGUAGE") << QStringList{"LC_ALL=C", "LANGUAGE=fr"} << "sixteen";
+        QTest::newRow("no Portuguese of Portugal") << QStringList{"LANG=pt_PT.UTF-8"} << "sixteen";
     }
     void helpSpeaksTheLanguageTheDesktopAsksFor()
     {
         QFETCH(QStringList, variables);
-        QFETCH(QString, line);
         QProcessEnvironment env = WithoutDisplay();
         for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
             env.remove(QString::fromLatin1(name));
@@ -170,9 +154,9 @@ private slots:
             env.insert(variable.section(QLatin1Char('='), 0, 0),
                        variable.section(QLatin1Char('='), 1));
         }
-        const Finished help = RunToEnd(env, {QStringLiteral("--help")});
-        QCOMPARE(help.exitCode, 0);
-        QCOMPARE(help.out.split(QLatin1Char('\n')).value(2), line);
+        QFETCH(QString, word);
+        const QString help = RunToEnd(env, {QStringLiteral("--help")}).out;
+        QVERIFY2(help.contains(word), qPrintable(help));
     }
 
     // Qt alone would print several lines and abort with a core dump.
