@@ -147,13 +147,15 @@ void TablePainter::DrawNextPrompt(int x0, int y0) const
     c.SetBrushColour(ColourOf(Black));
     c.FrameRect(left, top, right, bottom);
     c.SetBrushColour(ColourOf(Yellow));
-    // One line under another: "Click", "for", "next", then "Round" or "Game!".
-    const QStringList lines =
-        TableWords::Translated(game_.RoundNo >= Rounds ? TableWords::NextGame
-                                                       : TableWords::NextRound)
-            .split(QLatin1Char('\n'));
+    // One line under another: "Click", "for", "next", then "Round" or "Game!", each kept
+    // inside the prompt's place.
+    const char* prompt = game_.RoundNo >= Rounds ? TableWords::NextGame : TableWords::NextRound;
+    const TableWords::Place place = TableWords::PlaceOf(prompt, look_.cards);
+    const int textLeft = x0 + PromptTextIndent;
+    const QStringList lines = TableWords::Translated(prompt).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        c.TextOut(x0 + PromptTextIndent, y0 + static_cast<int>(i) * PromptLinePitch, lines[i]);
+        c.TextOutLeftOf(textLeft + place.right - place.left, textLeft,
+                        y0 + static_cast<int>(i) * PromptLinePitch, lines[i]);
     }
 }
 

@@ -11,6 +11,17 @@ namespace vantrel {
 
 using TableWords::Translated;
 
+namespace {
+
+// One of the table's words on the line y, from its place's left edge and kept inside it.
+void WriteWord(Canvas& c, const char* word, const CardMetrics& cards, int y)
+{
+    const TableWords::Place place = TableWords::PlaceOf(word, cards);
+    c.TextOutLeftOf(place.right, place.left, y, Translated(word));
+}
+
+}  // namespace
+
 void TablePainter::PaintBoxPaint(const TopFive& top) const
 {
     if (game_.Placing != False) {
@@ -85,24 +96,24 @@ void TablePainter::DrawScorePanel() const
     c.SetBrushColour(ColourOf(look_.felt));
     const int labelY = CutPlayLabelY(game_.RowPitch);
     if (game_.Board(DeckColumn, 1) == NextPrompt) {
-        c.TextOut(CutLabelX, labelY, Translated(TableWords::TheCut));
+        WriteWord(c, TableWords::TheCut, look_.cards, labelY);
     } else {
         // Eight spaces first, over the start of a "The Cut" written further left.
         c.TextOut(PlayLabelX, labelY, QStringLiteral("        "));
-        c.TextOut(PlayLabelX, labelY, Translated(TableWords::Play));
+        WriteWord(c, TableWords::Play, look_.cards, labelY);
     }
 
     const int W = look_.cards.width;
     const int H = look_.cards.height;
     c.SetBrushColour(ColourOf(look_.panel));
-    c.TextOut(PanelLabelX(W), PanelFirstLineY(H), Translated(TableWords::Round));
-    c.TextOut(PanelLabelX(W), PanelSecondLineY(H), Translated(TableWords::Score));
+    WriteWord(c, TableWords::Round, look_.cards, PanelFirstLineY(H));
+    WriteWord(c, TableWords::Score, look_.cards, PanelSecondLineY(H));
     for (int i = 1; i <= Rounds; ++i) {
         c.TextOut(PanelRoundX(W, i), PanelFirstLineY(H), QString::number(i));
         c.TextOut(PanelRoundX(W, i), PanelSecondLineY(H),
                   QString::number(game_.ScoreTable(i, RoundScoreColumn)));
     }
-    c.TextOut(PanelTotalX(W), PanelFirstLineY(H), Translated(TableWords::Total));
+    WriteWord(c, TableWords::Total, look_.cards, PanelFirstLineY(H));
     c.TextOut(PanelTotalX(W), PanelSecondLineY(H), QString::number(game_.GameTotal()));
 
     c.SetBrushColour(ColourOf(look_.felt));
@@ -123,7 +134,7 @@ void TablePainter::DrawHighScores(const TopFive& top) const
     c.SetBrushColour(ColourOf(Yellow));
     c.RoundRect(TopBoxLeft, TopBoxTop, TopBoxRight, TopBoxBottom, CornerEllipse, CornerEllipse);
     c.SetFontColour(ColourOf(Black));
-    c.TextOut(TopNameX, TopHeadingY, Translated(TableWords::TopHeading));
+    WriteWord(c, TableWords::TopHeading, look_.cards, TopHeadingY);
     for (int i = 1; i <= TopEntryCount; ++i) {
         const TopEntry& entry = top[static_cast<std::size_t>(i - 1)];
         const int y = TopHeadingY + TopLinePitch * i;
@@ -131,7 +142,7 @@ void TablePainter::DrawHighScores(const TopFive& top) const
         c.TextOutLeftOf(TopNameRight, TopNameX, y, entry.name);
         c.TextOut(TopScoreX, y, QString::number(entry.score));
     }
-    c.TextOut(TopNameX, TopResumeY, Translated(TableWords::Resume));
+    WriteWord(c, TableWords::Resume, look_.cards, TopResumeY);
 }
 
 void TablePainter::DrawWinBanner() const

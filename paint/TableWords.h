@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+
+#include "paint/TableLayout.h"
 
 // The words the table paints, each declared once in English, the program's own
 // language; they are painted in the player's language. Each stands in a fixed place of
@@ -41,5 +44,21 @@ inline constexpr const char* King = QT_TRANSLATE_NOOP("Table", "K");
 
 // One of the words above in the player's language.
 inline QString Translated(const char* word) { return QCoreApplication::translate(Context, word); }
+
+// Where one of the words stands at a card size: its font size, its left edge and the
+// first column it may not reach, where the next thing on the table begins (a rank's,
+// within its card). The painter keeps each word inside its place, so a translation too
+// long for it is cut short rather than painted over its neighbour; the translations
+// are measured to fit whole.
+struct Place {
+    const char* word;
+    int points;
+    int left;
+    int right;
+};
+
+// Every word's place, and one word's.
+QList<Place> Places(const CardMetrics& cards);
+Place PlaceOf(const char* word, const CardMetrics& cards);
 
 }  // namespace vantrel::TableWords

@@ -2,9 +2,9 @@
 // through the real window's commands.
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
@@ -134,8 +134,7 @@ private slots:
     // keys that stay unique, the boxes, Qt's own buttons and the words on the table.
     void eachLanguageSpeaksInTheWindowAndOnTheTable_data()
     {
-        // The language, the Game menu, the box's title, Qt's Cancel and a panel word.
-        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<QStringList>("seen");  // language, menu, box, Qt's Cancel, a word
         for (const QStringList& seen :
              QList<QStringList>{{"de", "&Spiel", "Bestätigen", "Abbrechen", "Runde"},
                                 {"fr", "&Partie", "Confirmer", "Annuler", "Manche"},

@@ -90,8 +90,7 @@ prepare_environment() {
     export XDG_DATA_HOME="$E2E_TMP/home/data"
     export XDG_CACHE_HOME="$E2E_TMP/home/cache"
     export QT_QPA_PLATFORMTHEME=
-    # The English desktop the checks read their texts from.
-    export LANGUAGE=en
+    export LANGUAGE=en  # the English desktop the checks read their texts from
     export QT_QPA_PLATFORM=xcb
     export VANTREL_MACHINE_STORE="$E2E_TMP/machine.reg"
     export VANTREL_USER_STORE="$E2E_TMP/user.reg"

@@ -60,9 +60,8 @@ check "hardening-check passes on both programs" '[ "$hardening_status" -eq 0 ]'
 
 depends=$(dpkg-deb --field "$DEB" Depends)
 say "Depends: $depends"
-check "the dependencies name the Qt libraries, Qt's own translations and the C library" \
-    '[[ "$depends" == *libqt6widgets6* ]] && [[ "$depends" == *qt6-translations-l10n* ]] &&
-     [[ "$depends" == *libc6* ]]'
+check "the dependencies name the Qt libraries and their translations, and the C library" \
+    '[[ "$depends" == *libqt6widgets6* && "$depends" == *qt6-translations-l10n* && "$depends" == *libc6* ]]'
 check "the section is games" '[ "$(dpkg-deb --field "$DEB" Section)" = games ]'
 
 say "cpack on a hardened build for /usr/local"

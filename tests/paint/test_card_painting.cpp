@@ -30,38 +30,6 @@ const QColor White = vantrel::ColourOf(vantrel::White);
 const QColor Black = vantrel::ColourOf(vantrel::Black);
 const QColor Red = vantrel::ColourOf(vantrel::Red);
 
-// Each of the table's words at a card size: its font size, where it starts and the
-// first column it may not reach, the next thing on the table.
-struct Place {
-    const char* word;
-    int points, left, right;
-};
-
-QList<Place> PlacesOfTheWords(const vantrel::CardMetrics& cards, int widestSuit)
-{
-    using namespace vantrel;
-    using namespace vantrel::TableWords;
-    const int w = cards.width;
-    const int prompt = CellX(DeckColumn, w) + PromptTextIndent;
-    const int promptEnd = CellX(DeckColumn, w) + w + PromptOutsetRightBottom - 1;
-    QList<Place> places{{TheCut, SmallTextSize, CutLabelX, CellX(FirstHandColumn, w)},
-                        {Play, SmallTextSize, PlayLabelX, CellX(FirstHandColumn, w)},
-                        {Round, SmallTextSize, PanelLabelX(w), PanelRoundX(w, 1)},
-                        {Score, SmallTextSize, PanelLabelX(w), PanelRoundX(w, 1)},
-                        {Total, SmallTextSize, PanelTotalX(w), PanelBoxRight(w) - 1},
-                        {TopHeading, LargeTextSize, TopNameX, TopBoxRight - 1},
-                        {Resume, LargeTextSize, TopNameX, TopBoxRight - 1},
-                        {Win, LargeTextSize, BannerTextInset, BannerTileWidth},
-                        {NextRound, SmallTextSize, prompt, promptEnd},
-                        {NextGame, SmallTextSize, prompt, promptEnd}};
-    // A rank stays clear of the suit picture at the left.
-    for (const char* rank :
-         {TableWords::Ace, TableWords::Jack, TableWords::Queen, TableWords::King}) {
-        places.append({rank, cards.rankFontSize, SuitInset + widestSuit, w - RankInsetX});
-    }
-    return places;
-}
-
 // The pseudo-language: each line 40% longer, with accents, shows where room is tight.
 QString Lengthened(QString line)
 {
@@ -291,8 +259,7 @@ private slots:
         }
     }
 
-    // Each word stands in a fixed place of fixed width, at both card sizes, in the
-    // table's own font: a translation must fit where the English stands.
+    // Each word fits its fixed place at both card sizes, measured in the table's font.
     void everyLanguagesWordsFitTheirPlaces_data()
     {
         QTest::addColumn<QString>("language");
@@ -311,7 +278,7 @@ private slots:
         texts.Install();
         QStringList overflowing;
         for (const auto& cards : {vantrel::RegularCardMetrics, vantrel::LargeCardMetrics}) {
-            for (const Place& place : PlacesOfTheWords(cards, table_->Pictures().CBmp.width())) {
+            for (const auto& place : vantrel::TableWords::Places(cards)) {
                 const QString english = QString::fromUtf8(place.word);
                 const QString text = vantrel::TableWords::Translated(place.word);
                 // The prompt's lines stand one under another: no more than in English.

@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""The translation files against the sources: lupdate run over the sources into a copy
-of a file must leave it as it is (no text of the program changed unnoticed), lrelease
-must find no message unfinished, and each translation keeps its source's placeholders
-and access-key marks.  Usage: LUPDATE LRELEASE SOURCES_LIST ROOT 'OPTIONS' FILE.ts..."""
+"""LUPDATE LRELEASE SOURCES_LIST ROOT 'OPTIONS' FILE.ts...: lupdate over the sources leaves
+each file as it is, nothing is unfinished, translations keep placeholders and '&'."""
 import pathlib, re, shutil, subprocess, sys, tempfile, xml.etree.ElementTree as ET
 
 lupdate, lrelease, sources_list, root, options, *ts_files = sys.argv[1:]
