@@ -2,9 +2,9 @@
 // through the real window's commands.
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include <memory>
