@@ -1,5 +1,7 @@
 #include "paint/TableWords.h"
 
+#include <cstring>
+
 #include "engine/VantrelGame.h"
 
 namespace vantrel::TableWords {
@@ -33,7 +35,8 @@ QList<Place> Places(const CardMetrics& cards)
 Place PlaceOf(const char* word, const CardMetrics& cards)
 {
     for (const Place& place : Places(cards)) {
-        if (place.word == word) {
+        // By text: each file may hold its own copy of a word's literal.
+        if (std::strcmp(place.word, word) == 0) {
             return place;
         }
     }
