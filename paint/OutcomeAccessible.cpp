@@ -22,6 +22,11 @@ QWindow* WindowOf(PaintBox* box)
     return box != nullptr ? box->window()->windowHandle() : nullptr;
 }
 
+QRect TableOnScreen(PaintBox* box)
+{
+    return box != nullptr ? QRect(box->mapToGlobal(QPoint(0, 0)), box->size()) : QRect();
+}
+
 }  // namespace
 
 // --- the notification ----------------------------------------------------------------
@@ -33,6 +38,8 @@ QAccessibleInterface* OutcomeNoticeAccessible::parent() const
     TableAccessible* table = TableOf(box_);
     return table != nullptr ? table->OutcomeBar() : nullptr;
 }
+
+QRect OutcomeNoticeAccessible::rect() const { return TableOnScreen(box_); }
 
 QString OutcomeNoticeAccessible::text(QAccessible::Text t) const
 {
@@ -66,6 +73,8 @@ int OutcomeBarAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     return child != nullptr && child == OutcomeBarAccessible::child(0) ? 0 : -1;
 }
+
+QRect OutcomeBarAccessible::rect() const { return TableOnScreen(box_); }
 
 QString OutcomeBarAccessible::text(QAccessible::Text t) const
 {

@@ -6,7 +6,8 @@
 // of a status bar when it shows, by its text alone: the one way an application's own
 // words are spoken at once by the screen readers of Qt 6.4's desktops, whose bridge
 // sends a changed name or description without the text. Neither is drawn: a mouse
-// player's table stays as it is.
+// player's table stays as it is; both lie over the whole table, where a screen
+// reader's review of the screen finds them.
 
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -30,7 +31,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {}; }
+    QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override;
 
@@ -53,7 +54,7 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {}; }
+    QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QAccessible::State state() const override;
 
