@@ -30,12 +30,13 @@ HandCell ChangedHandCell(const TableMoment& before, const VantrelGame& after, bo
     return {};
 }
 
-// The card drawn next, and where it may go when that is not any hand.
-QString NextCard(const VantrelGame& game)
+// The card to place now, " Next: Eight of Hearts", and where it may go when that is
+// not any hand.
+QString CardToPlace(const VantrelGame& game, const QString& label)
 {
-    const QString hands = HandsTakingCard(game);
-    return QStringLiteral(" Next: ") + CellInWords(game.CurrentCard()) +
-           (EveryHandTakesCard(game) ? QString() : QStringLiteral(", ") + hands) + QLatin1Char('.');
+    return QLatin1Char(' ') + label + CellInWords(game.CurrentCard()) +
+           (EveryHandTakesCard(game) ? QString() : QStringLiteral(", ") + HandsTakingCard(game)) +
+           QLatin1Char('.');
 }
 
 QString Placement(const TableMoment& before, const VantrelGame& after)
@@ -118,13 +119,13 @@ QString NarrateAction(const TableMoment& before, const VantrelGame& after, const
         return (Placement(before, after) + QLatin1Char(' ') + RoundCount(after)).trimmed();
     }
     if (before.placing && after.PlacedCount == before.placedCount + 1) {
-        return Placement(before, after) + NextCard(after);
+        return Placement(before, after) + CardToPlace(after, QStringLiteral("Next: "));
     }
     if (before.placing && after.PlacedCount == before.placedCount - 1) {
         const HandCell taken = ChangedHandCell(before, after, false);
         return QStringLiteral("Undo: ") + CellInWords(before.board(taken.column, taken.row)) +
                QStringLiteral(" taken back from ") + HandName(taken.column) + QLatin1Char('.') +
-               NextCard(after);
+               CardToPlace(after, QStringLiteral("To place again: "));
     }
     if (before.highScoreView && !viewing) {
         return QStringLiteral("Top 5 list closed.");

@@ -76,10 +76,10 @@ QString DeckInWords(const VantrelGame& game)
                                       : QStringLiteral("Space for the next round");
     }
     if (game.Placing != False) {
-        return QStringLiteral("card to place: ") + CellInWords(game.CurrentCard()) +
+        return QStringLiteral("Card to place: ") + CellInWords(game.CurrentCard()) +
                QStringLiteral(", ") + HandsTakingCard(game);
     }
-    return CellInWords(FaceDown) + QStringLiteral(". Space starts a game; H tells the keys");
+    return QStringLiteral("Face down. Space starts a game; H tells the keys");
 }
 
 // What lies under the label above the current card: the card to place while a round
@@ -89,7 +89,7 @@ QString CutCardInWords(const VantrelGame& game)
     const bool counted = game.Board(DeckColumn, 1) == NextPrompt;
     const QString card = CellInWords(game.CurrentCard());
     QString text =
-        card.isEmpty() ? Empty : (counted ? QString() : QStringLiteral("card to place: ")) + card;
+        card.isEmpty() ? Empty : (counted ? QString() : QStringLiteral("Card to place: ")) + card;
     if (const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
         heels > 0 && heels < NoScore) {
         text += QStringLiteral(", his heels %1").arg(heels);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The game through a screen reader's eyes: on a private D-Bus session with the AT-SPI
-# accessibility bus, a seeded round is played with the keys alone while the table's
-# objects are read and their events listened to (screen_reader.py), as Orca would.
+# The game's objects as a screen reader finds them: on a private D-Bus session with the
+# AT-SPI accessibility bus, the table's objects are read, where they lie and what their
+# press actions do (screen_reader.py). What a player hears is checked by orca.sh.
 #
 # usage: screen_reader.sh PATH/TO/vantrel
 set -uo pipefail
