@@ -22,9 +22,9 @@ import time
 
 import pyatspi
 
+PLACES = ["Deck", "Hand 1", "Hand 2", "Hand 3", "Hand 4", "Crib", "Cut card", "Scores"]
 CARD = r"(?:Ace|Two|Three|Four|Five|Six|Seven|Eight|Nine|Ten|Jack|Queen|King) of " \
        r"(?:Hearts|Clubs|Diamonds|Spades)"
-PLACES = ["Deck", "Hand 1", "Hand 2", "Hand 3", "Hand 4", "Crib", "Cut card", "Scores"]
 # The words, then the voice Orca chose, as "{'established': False}".
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: ?\{.*\})?\s*$")
 started = time.monotonic()
@@ -48,6 +48,12 @@ def check(what, condition):
     if not condition:
         fail(what, len(heard) - 8)
     say(f"ok: {what}")
+
+
+def fresh(accessible):
+    """The object as it is now, not as the bus client cached it."""
+    accessible.clear_cache()
+    return accessible
 
 
 def listen(seconds):
@@ -89,6 +95,16 @@ def after(keys, pattern, what):
 
 def once(words, pattern):
     return sum(1 for w in words if re.fullmatch(pattern, w)) == 1
+
+
+def places_of(table):
+    children = [fresh(fresh(table).getChildAtIndex(i)) for i in range(table.childCount)]
+    return {child.name: child for child in children}
+
+
+def extents(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
 
 
 def main():
@@ -179,21 +195,6 @@ def play():
           "Freeware Edition." in after(["alt+h", "a"], r"link\.$", "the About window"))
     check("after the About window nothing is told again as if new", not any(
         "closed" in w for w in after(["Escape"], "^Space for the next game", "the table")))
-
-
-def fresh(accessible):
-    """The object as it is now, not as the bus client cached it."""
-    accessible.clear_cache()
-    return accessible
-
-
-def places_of(table):
-    return {c.name: c for c in (fresh(fresh(table).getChildAtIndex(i)) for i in range(table.childCount))}
-
-
-def extents(accessible):
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
 
 
 def read_objects(game):
