@@ -219,7 +219,8 @@ private slots:
         ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
             active = QTest::qWaitForWindowActive(shown);
             read = ScreenReaderText(shown);
-            described = QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Description);
+            described =
+                QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Description);
             PressThroughScreenReader(shown->Label3);
             QTest::keyClick(shown->windowHandle(), Qt::Key_Return);
             QTest::keyClick(shown->windowHandle(), Qt::Key_Escape);
