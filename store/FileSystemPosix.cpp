@@ -118,6 +118,16 @@ bool writeAll(int fd, std::string_view bytes, const SaveFault& fault)
     return true;
 }
 
+// What an entry in the way of a save's new file is, for the player who must remove it.
+std::string inTheWay(int folder, const std::string& name)
+{
+    struct stat info {};
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode))
+        return "a folder there is in the way of every save; remove it";
+    return "it is in the way of every save and this user may not remove it; its owner or an "
+           "administrator can";
+}
+
 // Why a private folder may not hold the player's files, or nothing when it may.
 std::string folderRefusal(const struct stat& info)
 {
@@ -236,10 +246,12 @@ Outcome Folder::writeTemporary(const std::string& temporary, std::string_view by
                                unsigned permissions, const SaveFault& fault) const
 {
     // A file of ours under this name was left by a save that was killed; no save of
-    // ours runs now, under the lock.
-    ::unlinkat(fd_.get(), temporary.c_str(), 0);
+    // ours runs now, under the lock. An empty folder there holds nothing of anyone's.
+    if (::unlinkat(fd_.get(), temporary.c_str(), 0) != 0 && (errno == EISDIR || errno == EPERM))
+        ::unlinkat(fd_.get(), temporary.c_str(), AT_REMOVEDIR);
     Descriptor file(
         ::openat(fd_.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | SafeOpen, 0600));
+    if (file.get() < 0 && errno == EEXIST) return {inTheWay(fd_.get(), temporary), temporary};
     if (file.get() < 0) return {"a new file cannot be made: " + describeError(errno)};
     const bool written = ::fchmod(file.get(), permissions & PermissionBits) == 0 &&
                          writeAll(file.get(), bytes, fault) &&

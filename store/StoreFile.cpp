@@ -27,6 +27,16 @@ QString aboutFile(const StoreLocation& location, const std::string& problem)
     return location.filePath + QStringLiteral(": ") + QString::fromStdString(problem);
 }
 
+// A step's problem, said of the store file, or of the other entry of its folder that
+// it is about, so that the player knows which name to remove.
+QString aboutOutcome(const StoreLocation& location, const fs::Outcome& outcome)
+{
+    if (outcome.entry.empty()) return aboutFile(location, outcome.problem);
+    const QString entry = QFile::decodeName(QByteArray::fromStdString(outcome.entry));
+    return QFileInfo(location.filePath).absoluteDir().filePath(entry) + QStringLiteral(": ") +
+           QString::fromStdString(outcome.problem);
+}
+
 fs::Trust trustOf(const StoreLocation& location)
 {
     return location.shared ? fs::Trust::Installation : fs::Trust::Private;
@@ -160,7 +170,11 @@ fs::Outcome keepDamagedCopy(const fs::Folder& folder, const std::string& name,
          ++number)
         copyName = dated + '-' + std::to_string(number);
     fs::Outcome added = folder.add(copyName, temporary, raw.bytes, permissions, fault);
-    if (!added.ok()) return {"the copy of its hand-edited text cannot be made: " + added.problem};
+    if (!added.ok()) {
+        if (added.entry.empty())
+            added.problem = "the copy of its hand-edited text cannot be made: " + added.problem;
+        return added;
+    }
     removeOldestCopies(folder, before, prefix, static_cast<std::int64_t>(now));
     return {};
 }
@@ -201,6 +215,9 @@ StoreChange changeStoreFile(const StoreLocation& location, const StoreHooks& hoo
     const auto refused = [&](const std::string& problem) {
         return StoreChange{std::nullopt, aboutFile(location, problem)};
     };
+    const auto failed = [&](const fs::Outcome& outcome) {
+        return StoreChange{std::nullopt, aboutOutcome(location, outcome)};
+    };
     const fs::Result<fs::Folder> folder =
         openFolderForSave(location, nativePath(info.absolutePath()));
     if (!folder.value) return refused(folder.problem);
@@ -228,11 +245,11 @@ StoreChange changeStoreFile(const StoreLocation& location, const StoreHooks& hoo
         if (fs::Outcome kept = keepDamagedCopy(*folder.value, name, temporary, raw,
                                                permissions & raw.permissions, hooks.saveFault);
             !kept.ok())
-            return refused(kept.problem);
+            return failed(kept);
     }
     const fs::Outcome saved =
         folder.value->replace(name, temporary, after, permissions, hooks.saveFault);
-    if (!saved.ok()) return refused(saved.problem);
+    if (!saved.ok()) return failed(saved);
     return {std::move(current.file), {}};
 }
 

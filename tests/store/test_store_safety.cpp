@@ -134,7 +134,8 @@ private slots:
 
     // A copy killed between making its new file and renaming it leaves the file
     // behind under the one name this user's saves write to; the next save replaces it,
-    // however many entries another user planted in the folder.
+    // however many entries another user planted in the folder, and so an empty folder.
+    // One that holds something is named in the refusal, for the player to remove.
     void leftoverOfAKilledSaveIsReplacedWhateverIsPlanted()
     {
         auto key = machineStore("tidy.reg").open(KeyPath);
@@ -146,6 +147,11 @@ private slots:
         QVERIFY(key->writeInteger(u"Value", 1));
         QVERIFY(!QFileInfo::exists(leftover));
         QCOMPARE(QDir(dir_.path()).entryList({"tidy.reg.tmp-*"}).size(), 5000);
+        QVERIFY(QDir().mkdir(leftover));
+        QVERIFY(key->writeInteger(u"Value", 2) && !QFileInfo::exists(leftover));
+        QVERIFY(QDir().mkpath(leftover + "/held"));
+        QVERIFY(!key->writeInteger(u"Value", 3));
+        QVERIFY2(key->refusal().startsWith(leftover + ": a folder"), qPrintable(key->refusal()));
     }
 
     // Each step of a save that a disk can refuse: the old file stays whole, nothing
