@@ -170,7 +170,9 @@ private:
     Descriptor fd_;  // closing the only descriptor of the lock file releases the lock
 };
 
-// An error number in words for the player: "the disk is full" rather than ENOSPC.
-std::string describeError(int error);
+// An error number in words for the player: "the disk is full" rather than ENOSPC, and
+// "another program is using <name>" for a file that another program holds (a lease, a
+// busy device), whose raw text tells a player nothing.
+std::string describeError(int error, std::string_view name);
 
 }  // namespace vantrel::fs
