@@ -132,14 +132,16 @@ std::string failureOf(const std::string& name, const char* done, int error)
     return name + " cannot be " + done + ": " + describeError(error, name);
 }
 
-// What an entry in the way of a save's new file is, for the player who must remove it.
+// What an entry in the way of a save's new file is, and who can remove it.
 std::string inTheWay(int folder, const std::string& name)
 {
     struct stat info {};
-    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode))
-        return "a folder there is in the way of every save; remove it";
-    return "it is in the way of every save and this user may not remove it; its owner or an "
-           "administrator can";
+    const bool found = ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    const std::string what = found && S_ISDIR(info.st_mode) ? "folder" : "file";
+    if (found && info.st_uid == ::geteuid())
+        return "this player's " + what + " is in the way of every save; remove it";
+    return "another user's " + what +
+           " is in the way of every save; its owner or an administrator must remove it";
 }
 
 // Why a private folder may not hold the player's files, or nothing when it may.
