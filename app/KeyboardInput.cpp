@@ -6,9 +6,12 @@
 //                     the keyboard starts) it starts a round, on a hand it places the
 //                     current card there
 //   Left, Right,      move the keyboard between the deck, the four hands, the crib, the
-//   Home, End         cut card and the scores; a mark shows where it is from then on
-// While the Top 5 list covers the table, 1..4, Space and Return take it away, as a
-// release does.
+//   Shift+Tab, Tab,   cut card and the scores, and stop at either end; a mark shows
+//   Up, Down,         where it is from then on
+//   Home, End
+//   Escape            takes the Top 5 list away, as a release does
+//   S, H              tell a screen reader where the game stands, and these keys
+// While the Top 5 list covers the table, 1..4, Space and Return take it away too.
 #include <QKeyEvent>
 
 #include "app/VantrelForm.h"
@@ -27,23 +30,53 @@ bool IsActKey(int key)
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// With Control, Alt or Meta a key belongs to the menu and the desktop.
+bool WithoutCommandKeys(Qt::KeyboardModifiers shift)
+{
+    return (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+}
+
 }  // namespace
 
 bool TVantrelForm::IsPlayKey(int key, Qt::KeyboardModifiers shift)
 {
-    // With Control, Alt or Meta a key belongs to the menu and the desktop. Shift is
-    // allowed: some keyboard layouts need it for the digits.
-    const bool plain = (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
-    return plain && (HandOfKey(key) != 0 || IsActKey(key));
+    // Shift is allowed: some keyboard layouts need it for the digits.
+    return WithoutCommandKeys(shift) && (HandOfKey(key) != 0 || IsActKey(key));
 }
 
-bool TVantrelForm::IsFocusKey(int key, Qt::KeyboardModifiers shift)
+int TVantrelForm::FocusStep(int key, Qt::KeyboardModifiers shift)
 {
-    const bool plain =
-        (shift & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier)) ==
-        0;
-    return plain && (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
-                     key == Qt::Key_End);
+    if (!WithoutCommandKeys(shift)) {
+        return 0;
+    }
+    // Shift+Tab reaches the window as Backtab, with Shift held.
+    if (key == Qt::Key_Backtab) {
+        return -1;
+    }
+    if ((shift & Qt::ShiftModifier) != 0) {
+        return 0;
+    }
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return -1;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+        case Qt::Key_Tab:
+            return 1;
+        case Qt::Key_Home:
+            return -FocusPlaces;
+        case Qt::Key_End:
+            return FocusPlaces;
+        default:
+            return 0;
+    }
+}
+
+bool TVantrelForm::IsSpeechKey(int key, Qt::KeyboardModifiers shift)
+{
+    return WithoutCommandKeys(shift) && (shift & Qt::ShiftModifier) == 0 &&
+           (key == Qt::Key_S || key == Qt::Key_H || key == Qt::Key_Escape);
 }
 
 void TVantrelForm::PlayKeyDown(int key)
@@ -61,6 +94,17 @@ void TVantrelForm::PlayKeyDown(int key)
     } else {
         ActOnPlace(paintBox->access().Focus());
     }
+}
+
+void TVantrelForm::SpeechKeyDown(int key)
+{
+    if (key == Qt::Key_Escape) {
+        if (HighScoreView != False) {
+            PlayKeyDown(key);
+        }
+        return;
+    }
+    SayOnRequest(key == Qt::Key_S ? GameStandingInWords(*this) : KeysInWords());
 }
 
 }  // namespace vantrel

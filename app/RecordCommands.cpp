@@ -29,12 +29,19 @@ void TVantrelForm::SaveRecord(const RecordChange& change) { keptRecord_.Save(cha
 void TVantrelForm::CheckHighScore()
 {
     FinalTotal = GameTotal();
+    // The last placement, the count and the game's end are told before any box opens.
+    AnnounceOutcome();
     // The player is asked for a name when the total enters the list as this copy
     // holds it; the entry then joins the list as the store holds it at the save.
     std::optional<std::string> name;
-    if (FindPlace(Record(), FinalTotal) >= 1) {
-        const QString typed = desktop_.askText(this, Text(HighScoreTitle), Text(HighScorePrompt),
-                                               NameFromStoredBytes(Record().LastName()));
+    if (const int place = FindPlace(Record(), FinalTotal); place >= 1) {
+        const QString typed = desktop_.askText(
+            this, Text(HighScoreTitle), Text(HighScorePrompt),
+            NameFromStoredBytes(Record().LastName()),
+            Text(QT_TRANSLATE_NOOP("HighScores",
+                                   "Your game total of %1 enters the Top 5 list at place %2."))
+                .arg(FinalTotal)
+                .arg(place));
         name = StoredBytesFromName(typed);
     }
     // Saved after every game, entered or not; a refused write ends the check here, so

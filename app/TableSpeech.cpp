@@ -1,7 +1,7 @@
 // The table for players who do not see it: the places a screen reader reads, the
 // keyboard's place and what acting on it does, and what every action came to, told
 // to the screen reader on the place the keyboard is on.
-#include <QAccessible>
+#include <algorithm>
 
 #include "app/VantrelForm.h"
 #include "paint/PaintBox.h"
@@ -50,34 +50,48 @@ void TVantrelForm::ActOnPlace(int place)
     PaintBoxMouseUp(Qt::LeftButton, Qt::NoModifier, at.x(), at.y());
 }
 
-void TVantrelForm::MoveTableFocus(int key)
+// The keys stop at the first and the last place, and say so, rather than going
+// round: a listener then always knows where the keyboard is.
+void TVantrelForm::MoveTableFocus(int step)
 {
     const int focus = paintBox->access().Focus();
-    switch (key) {
-        case Qt::Key_Left:
-            paintBox->MoveFocus(focus - 1);
-            break;
-        case Qt::Key_Right:
-            paintBox->MoveFocus(focus + 1);
-            break;
-        case Qt::Key_Home:
-            paintBox->MoveFocus(0);
-            break;
-        default:
-            paintBox->MoveFocus(FocusPlaces - 1);
-            break;
+    const int target = std::clamp(focus + step, 0, FocusPlaces - 1);
+    if (target != focus) {
+        paintBox->MoveFocus(target);
+        return;
+    }
+    const std::vector<TablePlace> places = paintBox->access().Places();
+    if (focus < static_cast<int>(places.size())) {
+        const QString& name = places[static_cast<std::size_t>(focus)].name;
+        SayOnRequest(step < 0 ? QStringLiteral("%1 is the first place.").arg(name)
+                              : QStringLiteral("%1 is the last place.").arg(name));
     }
 }
 
-// A refused placement is told by why; anything else by what changed. Nothing is put
-// into words while no screen reader listens.
-void TVantrelForm::AnnounceOutcome(const TableMoment& before)
+QString TVantrelForm::KeysInWords()
 {
-    if (!QAccessible::isActive()) {
+    return QStringLiteral(
+        "Keys: Left and Right, Tab and Shift+Tab, Up and Down move between the places, Home "
+        "and End to the first and the last. Space or Return acts on the place: on the deck "
+        "it starts a game or the next round, on a hand it places the card there. 1 to 4 "
+        "place the card in that hand from anywhere. S tells where the game stands, H these "
+        "keys. Escape closes the Top 5 list. Alt opens the menus, F1 the help.");
+}
+
+// Nothing is put into words while no screen reader listens.
+void TVantrelForm::AnnounceOutcome()
+{
+    if (!paintBox->access().Listening()) {
         return;
     }
-    const QString text = refusedColumn_ != 0 ? RefusalInWords(*this, refusedColumn_)
-                                             : NarrateAction(before, *this, TopScores());
+    QString text = requestedWords_;
+    if (text.isEmpty()) {
+        text = refusedColumn_ != 0 ? RefusalInWords(*this, refusedColumn_)
+                                   : NarrateAction(handlerStart_, *this, TopScores());
+    }
+    requestedWords_.clear();
+    refusedColumn_ = 0;
+    handlerStart_ = MomentOf(*this);
     if (!text.isEmpty()) {
         paintBox->Announce(text);
     }

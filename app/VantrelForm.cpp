@@ -94,9 +94,10 @@ void TVantrelForm::CreateClientArea()
 void TVantrelForm::RunHandler(const std::function<void()>& handler)
 {
     const bool outermost = handlerDepth_ == 0;
-    const TableMoment before = MomentOf(*this);
     if (outermost) {
         refusedColumn_ = 0;
+        requestedWords_.clear();
+        handlerStart_ = MomentOf(*this);
     }
     ++handlerDepth_;
     try {
@@ -108,7 +109,7 @@ void TVantrelForm::RunHandler(const std::function<void()>& handler)
     }
     --handlerDepth_;
     if (outermost) {
-        AnnounceOutcome(before);
+        AnnounceOutcome();
     }
 }
 
@@ -123,10 +124,13 @@ void TVantrelForm::FormKeyDown(int& key, Qt::KeyboardModifiers shift)
     if (key == Qt::Key_F1) {
         key = 0;
         help_.ShowHelp(this);
-    } else if (IsFocusKey(key, shift)) {
-        const int moved = key;
+    } else if (const int step = FocusStep(key, shift)) {
         key = 0;
-        MoveTableFocus(moved);
+        MoveTableFocus(step);
+    } else if (IsSpeechKey(key, shift)) {
+        const int asked = key;
+        key = 0;
+        SpeechKeyDown(asked);
     } else if (IsPlayKey(key, shift)) {
         const int played = key;
         key = 0;

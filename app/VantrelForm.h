@@ -180,15 +180,26 @@ private:
 
     // --- keys (app/KeyboardInput.cpp) ---------------------------------------------------
     static bool IsPlayKey(int key, Qt::KeyboardModifiers shift);
-    static bool IsFocusKey(int key, Qt::KeyboardModifiers shift);
+    // How far a key moves the keyboard among the table's places, 0 for other keys.
+    static int FocusStep(int key, Qt::KeyboardModifiers shift);
+    static bool IsSpeechKey(int key, Qt::KeyboardModifiers shift);
     void PlayKeyDown(int key);
+    void SpeechKeyDown(int key);
 
     // --- the table for screen readers and the keyboard (app/TableSpeech.cpp) ----------
     void ConnectTableAccess();
     // Acts on one of the table's places as a click there does.
     void ActOnPlace(int place);
-    void MoveTableFocus(int key);
-    void AnnounceOutcome(const TableMoment& before);
+    void MoveTableFocus(int step);
+    // Tells a screen reader what the handler running now came to: the words a key asked
+    // for, why a hand refused the card, or what changed since the handler began. Called
+    // when the outermost handler ends, and before a dialog opens in its middle, so that
+    // what happened is heard before the dialog is.
+    void AnnounceOutcome();
+    // Words a key asked for, told when the handler ends.
+    void SayOnRequest(const QString& words) { requestedWords_ = words; }
+    // Every key of the table, for the key that asks.
+    static QString KeysInWords();
 
     // --- record and high scores (app/RecordCommands.cpp) ------------------------------
     // The record as the player sees it, with the changes the store has not taken yet.
@@ -212,6 +223,9 @@ private:
     // The hand a release last tried to place into, and the one that refused it.
     int attemptedColumn_ = 0;
     int refusedColumn_ = 0;
+    // The table as the outermost handler found it, or as it was last told.
+    TableMoment handlerStart_{};
+    QString requestedWords_;
     // Where the record is kept was chosen by the program block, once.
     KeptRecord keptRecord_;
     int outerWidth_ = RegularCardsWindowWidth;

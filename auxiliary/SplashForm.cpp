@@ -52,15 +52,19 @@ TsplashForm::TsplashForm(QWidget* owner, SplashMode mode, const HelpOpener& help
 }
 
 // The window, its picture and its "X" read by name. Only the About window's link is
-// live, so only there does it read as a link.
+// live, so only there does it read as a link, take the keyboard (Tab reaches it, and
+// it has it from the start) and open with Space or Return. Screen readers read a
+// window's short labels only as its description: the version and the edition.
 void TsplashForm::NameForScreenReaders()
 {
     const bool about = SplashMode_ == SplashMode::About;
     setAccessibleName(about ? tr("About Vantrel") : QStringLiteral("Vantrel"));
+    setAccessibleDescription(lblProduct->text() + QStringLiteral(", ") + lblEdition->text());
     ReadWithRole(this, about ? QAccessible::Dialog : QAccessible::Window);
     Image1->setAccessibleName(tr("Cribbage board and playing cards"));
     btnClose->setAccessibleName(tr("Close"));
     if (about) {
+        Label3->setFocusPolicy(Qt::StrongFocus);
         ReadAsLink(Label3, [this] { Label3Click(); });
     }
 }
@@ -136,11 +140,14 @@ bool TsplashForm::eventFilter(QObject* watched, QEvent* event)
         Label3Click();
         return true;
     }
+    if (FollowsLinkOnKey(watched, event)) {
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 // Escape closes the About window as its X button does; the splash has no close of its
-// own but its picture.
+// own but its picture. Space and Return follow the link when it has the keyboard.
 void TsplashForm::keyPressEvent(QKeyEvent* event)
 {
     if (SplashMode_ == SplashMode::About && event->key() == Qt::Key_Escape) {
@@ -148,6 +155,20 @@ void TsplashForm::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool TsplashForm::FollowsLinkOnKey(QObject* watched, QEvent* event)
+{
+    if (watched != Label3 || SplashMode_ != SplashMode::About ||
+        event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    Label3Click();
+    return true;
 }
 
 void TsplashForm::hideEvent(QHideEvent* event)

@@ -65,6 +65,8 @@ private:
     QRect OwnerBounds() const;
     void ShowAsChildOfOwner();
     bool IsOwnersFirstExposure(QObject* watched, QEvent* event) const;
+    // Follows the link for Space or Return pressed on it; true when it did.
+    bool FollowsLinkOnKey(QObject* watched, QEvent* event);
 
     SplashMode SplashMode_;
     const HelpOpener& help_;

@@ -55,21 +55,26 @@ int VantrelGame::FirstFreeRow(int column) const
     return CardRows + 1;
 }
 
+bool VantrelGame::TakesCard(int column) const
+{
+    if (column < FirstHandColumn || column > LastHandColumn) {
+        return false;
+    }
+    const int row = FirstFreeRow(column);
+    // The regular rules fill the hands row by row.
+    return row <= CardRows && (RegularRules == False || row == RowLevel());
+}
+
 void VantrelGame::PlaceCard(int column)
 {
     if (column < FirstHandColumn || column > LastHandColumn) {
         return;
     }
+    if (!TakesCard(column)) {
+        Beep();
+        return;
+    }
     const int row = FirstFreeRow(column);
-    if (row > CardRows) {
-        Beep();
-        return;
-    }
-    // The regular rules fill the hands row by row.
-    if (RegularRules != False && row != RowLevel()) {
-        Beep();
-        return;
-    }
     const int card = CurrentCard();
     Board(column, row) = card;
     LastMove = {column, row};

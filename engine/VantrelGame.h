@@ -92,6 +92,9 @@ public:
 
     // Whether the game total earns the WIN banner (180 itself counts).
     bool WinEarned() const { return GameTotal() >= WinThreshold; }
+    // Whether PlaceCard(column) would place the current card: a hand with room, and
+    // under the regular rules one whose next free row is the row being filled.
+    bool TakesCard(int column) const;
 
     // The generator the shuffle draws from: the game's own, seeded once by whoever
     // starts the game (the window, at start-up) and never again.

@@ -264,15 +264,21 @@ void PaintBox::MoveFocus(int place)
     ReportFocusedPlace(this);
 }
 
+// What a menu command came to waits for the keyboard to come back from the menu and
+// for screen readers to hear of it: they read the table again then, and that would
+// cut the words off.
 void PaintBox::Announce(const QString& text)
 {
     access_.SetAnnouncement(text);
-    ReportAnnouncement(this);
+    announcementWaits_ = focusReportWaits_ || !hasFocus();
+    if (!announcementWaits_) {
+        ReportAnnouncement(this);
+    }
 }
 
 void PaintBox::ReportPlaces()
 {
-    if (QAccessible::isActive() && access_.PlacesChanged()) {
+    if (access_.Listening() && access_.PlacesChanged()) {
         ReportPlacesChanged(this);
     }
 }
@@ -281,8 +287,17 @@ void PaintBox::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     // After Qt has told of the table's own focus, so that the place is the last word.
+    focusReportWaits_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { ReportFocusedPlace(this); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            focusReportWaits_ = false;
+            ReportFocusedPlace(this);
+            if (std::exchange(announcementWaits_, false)) {
+                ReportAnnouncement(this);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event)

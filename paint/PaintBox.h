@@ -65,7 +65,8 @@ public:
     // Puts the keyboard on one of the focus places, shows the focus mark from now on
     // and tells screen readers.
     void MoveFocus(int place);
-    // Tells screen readers what an action came to, on the place the keyboard is on.
+    // Tells screen readers what an action came to, at once while the table has the
+    // keyboard, else when it gets it back.
     void Announce(const QString& text);
     // Tells screen readers when the Top 5 list or the banner came or went.
     void ReportPlaces();
@@ -102,6 +103,8 @@ private:
     bool paintRequested_ = true;
     bool painting_ = false;
     TableAccess access_;
+    bool announcementWaits_ = false;  // told when the keyboard comes back to the table
+    bool focusReportWaits_ = false;   // the place has the keyboard, and is about to say so
     // The window and the screen whose changes of scale the surface follows.
     QPointer<QWindow> followedWindow_;
     QPointer<QScreen> followedScreen_;

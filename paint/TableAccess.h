@@ -5,6 +5,7 @@
 // to. The drawing surface owns one; its accessible object (TableAccessible.h) reads it
 // and the window feeds it.
 
+#include <QAccessible>
 #include <QString>
 
 #include <functional>
@@ -35,20 +36,19 @@ public:
 
     // The keyboard's place, 0 .. FocusPlaces - 1 in the order of the table's places.
     int Focus() const { return focus_; }
-    // Moves the focus; the announcement belonged to the place left, so it goes.
-    void SetFocus(int place)
-    {
-        focus_ = place;
-        announcement_.clear();
-    }
+    void SetFocus(int place) { focus_ = place; }
 
     // The focus mark is drawn once the player has moved the focus with the keys in
     // this run, so that a mouse player's table stays as it is.
     bool MarkShown() const { return markShown_; }
     void ShowMark() { markShown_ = true; }
 
-    // What the last action came to, spoken with the focused place until the focus
-    // moves.
+    // Whether a screen reader listens, so that the table is worth putting into words:
+    // Qt's own answer unless a test listens in its place.
+    bool Listening() const { return listening_ ? listening_() : QAccessible::isActive(); }
+    void SetListening(std::function<bool()> listening) { listening_ = std::move(listening); }
+
+    // What the last action came to, as screen readers were last told.
     const QString& Announcement() const { return announcement_; }
     void SetAnnouncement(const QString& text) { announcement_ = text; }
 
@@ -69,6 +69,7 @@ private:
     bool markShown_ = false;
     QString announcement_;
     std::vector<PlaceKind> toldKinds_;
+    std::function<bool()> listening_;
 };
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "paint/OutcomeAccessible.h"
 #include "paint/PaintBox.h"
 
 namespace vantrel {
@@ -60,15 +61,20 @@ void ReportPlacesChanged(PaintBox* box)
 
 void ReportAnnouncement(PaintBox* box)
 {
-    QAccessibleInterface* place = FocusedPlace(box);
-    if (place == nullptr) {
+    if (!QAccessible::isActive()) {
         return;
     }
-    QAccessibleEvent changed(place, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(box));
+    if (table == nullptr) {
+        return;
+    }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announced(place, box->access().Announcement());
+    // This bridge sends the words themselves, which the screen readers of its time speak.
+    QAccessibleAnnouncementEvent announced(table->OutcomeNotice(), box->access().Announcement());
     QAccessible::updateAccessibility(&announced);
+#else
+    QAccessibleEvent shown(table->OutcomeNotice(), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 #endif
 }
 
@@ -106,17 +112,11 @@ QString TablePlaceAccessible::text(QAccessible::Text t) const
     if (!shown) {
         return {};
     }
-    const TableAccess& access = box_->access();
     const TablePlace& place = shown->place;
     switch (t) {
         case QAccessible::Name:
             return place.name;
         case QAccessible::Description:
-            // What the last action came to is told first, on the place the keyboard is on.
-            if (shown->index == access.Focus() && !access.Announcement().isEmpty()) {
-                return access.Announcement() + QStringLiteral(" \u2014 ") + place.name +
-                       QStringLiteral(": ") + place.description;
-            }
             return place.description;
         default:
             return {};
@@ -136,12 +136,14 @@ QAccessible::Role TablePlaceAccessible::role() const
             return QAccessible::Button;
         case PlaceKind::CutCard:
             return QAccessible::Graphic;
-        case PlaceKind::Scores:
         case PlaceKind::TopFive:
         case PlaceKind::Win:
             return QAccessible::StaticText;
         default:
-            return QAccessible::Grouping;  // the hands and the crib: cards stacked
+            // The hands and the crib, cards stacked, and the score panel: a group of what
+            // it holds, which screen readers read out with the place's name, where a
+            // label's description would go unread.
+            return QAccessible::Grouping;
     }
 }
 
@@ -207,6 +209,11 @@ TableAccessible::~TableAccessible()
             QAccessible::deleteAccessibleInterface(id);
         }
     }
+    for (const QAccessible::Id id : {barId_, noticeId_}) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
 }
 
 PaintBox* TableAccessible::box() const { return static_cast<PaintBox*>(widget()); }
@@ -220,15 +227,42 @@ QAccessibleInterface* TableAccessible::PlaceInterface(PlaceKind kind) const
     return QAccessible::accessibleInterface(id);
 }
 
+QAccessibleInterface* TableAccessible::Registered(QAccessible::Id& id,
+                                                  QAccessibleInterface* (*make)(PaintBox*)) const
+{
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(make(box()));
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
+QAccessibleInterface* TableAccessible::OutcomeBar() const
+{
+    return Registered(barId_, [](PaintBox* box) -> QAccessibleInterface* {
+        return new OutcomeBarAccessible(box);
+    });
+}
+
+QAccessibleInterface* TableAccessible::OutcomeNotice() const
+{
+    return Registered(noticeId_, [](PaintBox* box) -> QAccessibleInterface* {
+        return new OutcomeNoticeAccessible(box);
+    });
+}
+
+// The places as the table shows them, then the status bar with the last move.
 int TableAccessible::childCount() const
 {
-    return static_cast<int>(box()->access().Places().size());
+    return static_cast<int>(box()->access().Places().size()) + 1;
 }
 
 QAccessibleInterface* TableAccessible::child(int index) const
 {
     const std::vector<TablePlace> places = box()->access().Places();
-    if (index < 0 || index >= static_cast<int>(places.size())) {
+    if (index == static_cast<int>(places.size())) {
+        return OutcomeBar();
+    }
+    if (index < 0 || index > static_cast<int>(places.size())) {
         return nullptr;
     }
     return PlaceInterface(places[static_cast<std::size_t>(index)].kind);
@@ -237,6 +271,9 @@ QAccessibleInterface* TableAccessible::child(int index) const
 int TableAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
     const std::vector<TablePlace> places = box()->access().Places();
+    if (barId_ != 0 && child == OutcomeBar()) {
+        return static_cast<int>(places.size());
+    }
     for (std::size_t i = 0; i < places.size(); ++i) {
         if (ids_[static_cast<std::size_t>(places[i].kind)] != 0 &&
             PlaceInterface(places[i].kind) == child) {
@@ -272,9 +309,7 @@ QString TableAccessible::text(QAccessible::Text t) const
         return QStringLiteral("Table");
     }
     if (t == QAccessible::Description) {
-        return QStringLiteral(
-            "Left and Right move between the places, Space or Return acts "
-            "on the one you are on, 1 to 4 place the card in a hand");
+        return QStringLiteral("H tells the keys");
     }
     return QAccessibleWidget::text(t);
 }

@@ -82,11 +82,18 @@ public:
 
     // The place's object, made and registered with Qt the first time it is asked for.
     QAccessibleInterface* PlaceInterface(PlaceKind kind) const;
+    // The status bar with the last move, and its notification (OutcomeAccessible.h).
+    QAccessibleInterface* OutcomeBar() const;
+    QAccessibleInterface* OutcomeNotice() const;
 
 private:
     PaintBox* box() const;
+    QAccessibleInterface* Registered(QAccessible::Id& id,
+                                     QAccessibleInterface* (*make)(PaintBox*)) const;
 
     mutable std::array<QAccessible::Id, 10> ids_{};  // by PlaceKind; 0: not made yet
+    mutable QAccessible::Id barId_ = 0;
+    mutable QAccessible::Id noticeId_ = 0;
 };
 
 }  // namespace vantrel

@@ -30,9 +30,13 @@ HandCell ChangedHandCell(const TableMoment& before, const VantrelGame& after, bo
     return {};
 }
 
-QString NextCard(const VantrelGame& game)
+// The card to place now, " Next: Eight of Hearts", and where it may go when that is
+// not any hand.
+QString CardToPlace(const VantrelGame& game, const QString& label)
 {
-    return QStringLiteral(" Next: ") + CellInWords(game.CurrentCard());
+    return QLatin1Char(' ') + label + CellInWords(game.CurrentCard()) +
+           (EveryHandTakesCard(game) ? QString() : QStringLiteral(", ") + HandsTakingCard(game)) +
+           QLatin1Char('.');
 }
 
 QString Placement(const TableMoment& before, const VantrelGame& after)
@@ -64,29 +68,29 @@ QString RoundStart(const TableMoment& before, const VantrelGame& after)
            QLatin1Char('.');
 }
 
+// The count in the order the table shows it: the cut card and his heels, each hand
+// and the crib, the round's total and the game's; after the fifth round the end.
 QString RoundCount(const VantrelGame& game)
 {
-    QStringList parts;
-    parts << QStringLiteral("The Cut: ") + CellInWords(game.CurrentCard());
-    if (game.ScoreTable(DeckColumn, ShownScoreColumn) > 0 &&
-        game.ScoreTable(DeckColumn, ShownScoreColumn) < NoScore) {
-        parts << QStringLiteral("his heels %1").arg(game.ScoreTable(DeckColumn, ShownScoreColumn));
+    QString text = QStringLiteral("Cut card: ") + CellInWords(game.CurrentCard());
+    const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
+    if (heels > 0 && heels < NoScore) {
+        text += QStringLiteral(", his heels %1").arg(heels);
     }
+    QStringList columns;
     for (int column = FirstHandColumn; column <= CribColumn; ++column) {
-        parts << (column == CribColumn ? QStringLiteral("Crib") : HandName(column)) +
-                     QStringLiteral(" score %1").arg(game.ScoreTable(column, ShownScoreColumn));
+        columns << (column == CribColumn ? QStringLiteral("Crib") : HandName(column)) +
+                       QStringLiteral(" score %1").arg(game.ScoreTable(column, ShownScoreColumn));
     }
-    QString text = parts.join(QStringLiteral(", ")) +
-                   QStringLiteral(". Round %1 total %2.")
-                       .arg(game.RoundNo)
-                       .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn));
-    if (game.RoundNo >= Rounds) {
-        text += QStringLiteral(" Game over: total %1.").arg(game.GameTotal());
-        if (game.WinEarned()) {
-            text += QStringLiteral(" WIN!");
-        }
+    text += QStringLiteral(". ") + columns.join(QStringLiteral(", ")) +
+            QStringLiteral(". Round %1 total %2")
+                .arg(game.RoundNo)
+                .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn));
+    if (game.RoundNo < Rounds) {
+        return text + QStringLiteral(", game total %1.").arg(game.GameTotal());
     }
-    return text;
+    text += QStringLiteral(". Game over: total %1.").arg(game.GameTotal());
+    return game.WinEarned() ? text + QStringLiteral(" WIN!") : text;
 }
 
 }  // namespace
@@ -115,18 +119,58 @@ QString NarrateAction(const TableMoment& before, const VantrelGame& after, const
         return (Placement(before, after) + QLatin1Char(' ') + RoundCount(after)).trimmed();
     }
     if (before.placing && after.PlacedCount == before.placedCount + 1) {
-        return Placement(before, after) + NextCard(after);
+        return Placement(before, after) + CardToPlace(after, QStringLiteral("Next: "));
     }
     if (before.placing && after.PlacedCount == before.placedCount - 1) {
         const HandCell taken = ChangedHandCell(before, after, false);
         return QStringLiteral("Undo: ") + CellInWords(before.board(taken.column, taken.row)) +
                QStringLiteral(" taken back from ") + HandName(taken.column) + QLatin1Char('.') +
-               NextCard(after);
+               CardToPlace(after, QStringLiteral("To place again: "));
     }
     if (before.highScoreView && !viewing) {
         return QStringLiteral("Top 5 list closed.");
     }
     return {};
+}
+
+QString GameStandingInWords(const VantrelGame& game)
+{
+    if (game.RoundNo == 0) {
+        return QStringLiteral("No game yet. Space on the deck starts one.");
+    }
+    QString text;
+    if (game.Placing != False) {
+        int left = 0;
+        for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
+            for (int row = 1; row <= CardRows; ++row) {
+                left += IsCard(game.Board(column, row)) ? 0 : 1;
+            }
+        }
+        text = QStringLiteral(
+                   "Round %1 of %2. Card to place: %3, %4. %5 cards left to place. "
+                   "Game total %6.")
+                   .arg(game.RoundNo)
+                   .arg(Rounds)
+                   .arg(CellInWords(game.CurrentCard()), HandsTakingCard(game))
+                   .arg(left)
+                   .arg(game.GameTotal());
+    } else if (game.RoundNo < Rounds) {
+        text = QStringLiteral(
+                   "Round %1 of %2 counted: %3. Game total %4. Space on the deck for the "
+                   "next round.")
+                   .arg(game.RoundNo)
+                   .arg(Rounds)
+                   .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn))
+                   .arg(game.GameTotal());
+    } else {
+        text = QStringLiteral("Game over: total %1%2. Space on the deck starts a new game.")
+                   .arg(game.GameTotal())
+                   .arg(game.WinEarned() ? QStringLiteral(", WIN") : QString());
+    }
+    if (game.HighScoreView != False) {
+        text += QStringLiteral(" The Top 5 list covers the table; Escape closes it.");
+    }
+    return text;
 }
 
 QString RefusalInWords(const VantrelGame& game, int column)

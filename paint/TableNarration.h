@@ -30,6 +30,10 @@ TableMoment MomentOf(const VantrelGame& game);
 // list opened or closed. Empty when nothing the player sees changed.
 QString NarrateAction(const TableMoment& before, const VantrelGame& after, const TopFive& top);
 
+// Where the game stands, for the key that asks: the round, the card to place and the
+// hands that take it, the cards left to place, the round's count and the game total.
+QString GameStandingInWords(const VantrelGame& game);
+
 // Why the hand in board column 2..5 refused the card to place, as the game stands.
 QString RefusalInWords(const VantrelGame& game, int column);
 

@@ -2,7 +2,10 @@
 
 #include <QStringList>
 
+#include <array>
+
 #include "engine/CardNames.h"
+#include "engine/HandCount.h"
 
 namespace vantrel {
 
@@ -20,7 +23,33 @@ QString ShownScore(const VantrelGame& game, int column)
     return score < NoScore ? QStringLiteral("score %1").arg(score) : QString();
 }
 
-// The cards of a column from top to bottom, then its score when one is shown.
+// How a counted column came to its score: "score 8: fifteens 4, a pair 2, nobs 1".
+QString ScoreWithParts(const VantrelGame& game, int column)
+{
+    const QString score = ShownScore(game, column);
+    if (score.isEmpty() || game.ScoreTable(column, ShownScoreColumn) == 0) {
+        return score;
+    }
+    std::array<int, CardRows> cards{};
+    for (int row = 1; row <= CardRows; ++row) {
+        cards[static_cast<std::size_t>(row - 1)] = game.Board(column, row);
+    }
+    const ColumnScore parts = CountColumn(
+        cards, game.CurrentCard(), column == CribColumn ? ColumnKind::Crib : ColumnKind::Hand);
+    QStringList named;
+    const auto name = [&named](int points, const QString& what) {
+        if (points > 0) named << what.arg(points);
+    };
+    name(parts.fifteens, QStringLiteral("fifteens %1"));
+    name(parts.pairs, QStringLiteral("pairs %1"));
+    name(parts.runs, QStringLiteral("runs %1"));
+    name(parts.flush, QStringLiteral("flush %1"));
+    name(parts.nobs, QStringLiteral("nobs %1"));
+    return score + QStringLiteral(": ") + named.join(QStringLiteral(", "));
+}
+
+// The cards of a column from top to bottom, then its score when one is shown, with
+// how it came about.
 QString ColumnInWords(const VantrelGame& game, int column)
 {
     QStringList parts;
@@ -32,34 +61,38 @@ QString ColumnInWords(const VantrelGame& game, int column)
     if (parts.isEmpty()) {
         parts << Empty;
     }
-    if (const QString score = ShownScore(game, column); !score.isEmpty()) {
+    if (const QString score = ScoreWithParts(game, column); !score.isEmpty()) {
         parts << score;
     }
     return parts.join(QStringLiteral(", "));
 }
 
+// The deck in a listener's words: what the prompt painted on it asks of a mouse
+// player is said as the key that does it.
 QString DeckInWords(const VantrelGame& game)
 {
     if (game.Board(DeckColumn, 1) == NextPrompt) {
-        return game.RoundNo >= Rounds ? QStringLiteral("Click for next Game!")
-                                      : QStringLiteral("Click for next Round");
+        return game.RoundNo >= Rounds ? QStringLiteral("Space for the next game")
+                                      : QStringLiteral("Space for the next round");
     }
     if (game.Placing != False) {
-        return QStringLiteral("card to place: ") + CellInWords(game.CurrentCard());
+        return QStringLiteral("Card to place: ") + CellInWords(game.CurrentCard()) +
+               QStringLiteral(", ") + HandsTakingCard(game);
     }
-    return CellInWords(FaceDown);
+    return QStringLiteral("Face down. Space starts a game; H tells the keys");
 }
 
-// The label above the current card and what lies under it: the card to place while a
-// round is placed, the cut card with his heels' points after the count.
+// What lies under the label above the current card: the card to place while a round
+// is placed, the cut card with his heels' points after the count.
 QString CutCardInWords(const VantrelGame& game)
 {
     const bool counted = game.Board(DeckColumn, 1) == NextPrompt;
-    QString text = counted ? QStringLiteral("The Cut: ") : QStringLiteral("Play...: ");
     const QString card = CellInWords(game.CurrentCard());
-    text += card.isEmpty() ? Empty : card;
-    if (const QString score = ShownScore(game, DeckColumn); !score.isEmpty()) {
-        text += QStringLiteral(", ") + score;
+    QString text =
+        card.isEmpty() ? Empty : (counted ? QString() : QStringLiteral("Card to place: ")) + card;
+    if (const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
+        heels > 0 && heels < NoScore) {
+        text += QStringLiteral(", his heels %1").arg(heels);
     }
     return text;
 }
@@ -97,8 +130,36 @@ QString TopFiveInWords(const TopFive& top)
     for (const TopEntry& entry : top) {
         entries << entry.name + QLatin1Char(' ') + QString::number(entry.score);
     }
-    return QStringLiteral("...The Vantrel Top 5 List...: ") + entries.join(QStringLiteral(", ")) +
-           QStringLiteral(". Click left button to resume...");
+    return QStringLiteral("The Vantrel Top 5 list: ") + entries.join(QStringLiteral(", ")) +
+           QStringLiteral(". Escape closes it.");
+}
+
+bool EveryHandTakesCard(const VantrelGame& game)
+{
+    for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
+        if (!game.TakesCard(column)) return false;
+    }
+    return true;
+}
+
+QString HandsTakingCard(const VantrelGame& game)
+{
+    QStringList hands;
+    for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
+        if (game.TakesCard(column)) {
+            hands << QString::number(column - FirstHandColumn + 1);
+        }
+    }
+    if (hands.size() == LastHandColumn - FirstHandColumn + 1) {
+        return QStringLiteral("for any hand");
+    }
+    if (hands.isEmpty()) {
+        return QStringLiteral("for no hand");
+    }
+    const QString last = hands.takeLast();
+    return hands.isEmpty()
+               ? QStringLiteral("for Hand %1").arg(last)
+               : QStringLiteral("for Hand %1 or %2").arg(hands.join(QStringLiteral(", ")), last);
 }
 
 QString HandName(int column) { return QStringLiteral("Hand %1").arg(column - FirstHandColumn + 1); }

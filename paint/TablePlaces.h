@@ -28,6 +28,10 @@ QString CellInWords(int cellCode);
 // The name of the hand in board column 2..5 ("Hand 1" .. "Hand 4").
 QString HandName(int column);
 
+// The hands the current card may go to now: "for Hand 2, 3 or 4", "for any hand".
+QString HandsTakingCard(const VantrelGame& game);
+bool EveryHandTakesCard(const VantrelGame& game);
+
 // The Top 5 list as its view shows it: the heading, each name with its score, the
 // closing line.
 QString TopFiveInWords(const TopFive& top);

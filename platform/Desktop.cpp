@@ -1,5 +1,6 @@
 #include "platform/Desktop.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QInputDialog>
@@ -31,18 +32,39 @@ bool ConfirmWithBox(QWidget* parent, const QString& title, const QString& text)
     return box.exec() == QMessageBox::Ok;
 }
 
+// The text box. Its preset text is selected as it shows, and a screen reader told of
+// that would read the selection out at once, cutting off what it was saying (the end
+// of a game, before the name is asked for); it hears of the box itself a moment later,
+// when the box takes the keyboard, with its text.
+class TextBox : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+    void setVisible(bool visible) override
+    {
+        if (!visible) {
+            QInputDialog::setVisible(false);
+            return;
+        }
+        const QAccessible::UpdateHandler told =
+            QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+        QInputDialog::setVisible(true);
+        QAccessible::installUpdateHandler(told);
+    }
+};
+
 QString AskTextWithBox(QWidget* parent, const QString& title, const QString& prompt,
-                       const QString& preset)
+                       const QString& preset, const QString& spoken)
 {
-    QInputDialog dialog(parent);
+    TextBox dialog(parent);
     dialog.setWindowTitle(title);
+    dialog.setAccessibleDescription(spoken);
     dialog.setLabelText(prompt);
     dialog.setTextValue(preset);
     dialog.setInputMode(QInputDialog::TextInput);
-    // The edit takes up to 255 characters and starts fully selected.
+    // The edit takes up to 255 characters and starts fully selected, as the box shows.
     if (auto* edit = dialog.findChild<QLineEdit*>()) {
         edit->setMaxLength(NameEditLength);
-        edit->selectAll();
     }
     if (dialog.exec() != QDialog::Accepted) {
         return preset;

@@ -19,9 +19,10 @@ struct Desktop {
     // Confirmation box "Confirm" with a question icon and OK/Cancel; true for OK.
     std::function<bool(QWidget* parent, const QString& title, const QString& text)> confirm;
     // Modal one-line text box, preset with text and fully selected. Returns the
-    // edited text after OK and the preset text after Cancel or closing.
+    // edited text after OK and the preset text after Cancel or closing. A screen reader
+    // reads the box with spoken, which says what the box is for.
     std::function<QString(QWidget* parent, const QString& title, const QString& prompt,
-                          const QString& preset)>
+                          const QString& preset, const QString& spoken)>
         askText;
     // The standard error box.
     std::function<void(QWidget* parent, const QString& text)> showError;

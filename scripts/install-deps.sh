@@ -16,6 +16,8 @@ packages=(
   # the table through a screen reader's eyes: the accessibility bus on a private
   # session, and its Python client
   dbus-daemon at-spi2-core python3-pyatspi python3-gi
+  # the game as a blind player hears it: Debian's screen reader and its speech
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   # the checks of the install and the Debian package
   dpkg-dev file lintian desktop-file-utils appstream man-db util-linux
   # hardening-check, which reads the package's programs for the hardening flags

@@ -42,6 +42,9 @@ struct Result {
 // The outcome of a step that gives nothing back: empty when it worked, else why not.
 struct Outcome {
     std::string problem;
+    // The folder's entry the problem is about when it is not the file being saved, so
+    // that the player is told which name to remove; empty for the file itself.
+    std::string entry = {};
     bool ok() const { return problem.empty(); }
 };
 
@@ -117,7 +120,9 @@ public:
     // The operations below are made under the store's lock, so that no other save of
     // this user runs at the same time: each writes its new file under the name
     // temporary (the same for every save of this user, so that a save that was killed
-    // leaves at most one file behind, which the next save replaces).
+    // leaves at most one file behind, which the next save replaces). An empty folder
+    // there goes too; whatever else stays in the way refuses the save with a problem
+    // about temporary itself.
 
     // Writes bytes to a new file, flushes it to disk, renames it over name and
     // flushes the folder. name is untouched when any step fails.
@@ -165,7 +170,9 @@ private:
     Descriptor fd_;  // closing the only descriptor of the lock file releases the lock
 };
 
-// An error number in words for the player: "the disk is full" rather than ENOSPC.
-std::string describeError(int error);
+// An error number in words for the player: "the disk is full" rather than ENOSPC, and
+// "another program is using <name>" for a file that another program holds (a lease, a
+// busy device), whose raw text tells a player nothing.
+std::string describeError(int error, std::string_view name);
 
 }  // namespace vantrel::fs

@@ -49,7 +49,7 @@ ReadResult unreadable(std::string problem)
 
 // Reads what remains of fd into a buffer sized by the file; a file that grows past
 // maxBytes while it is read is refused.
-ReadResult readWhole(int fd, std::size_t expected, std::size_t maxBytes)
+ReadResult readWhole(int fd, const std::string& name, std::size_t expected, std::size_t maxBytes)
 {
     std::string bytes(expected + 1, '\0');  // one byte more than expected tells growth
     std::size_t filled = 0;
@@ -60,7 +60,7 @@ ReadResult readWhole(int fd, std::size_t expected, std::size_t maxBytes)
         }
         const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return unreadable(describeError(errno));
+        if (got < 0) return unreadable(describeError(errno, name));
         if (got == 0) break;
         filled += static_cast<std::size_t>(got);
     }
@@ -69,18 +69,18 @@ ReadResult readWhole(int fd, std::size_t expected, std::size_t maxBytes)
     return {ReadOutcome::Read, std::move(bytes), {}, 0600};
 }
 
-ReadResult readOpened(int openResult, std::size_t maxBytes, Trust trust)
+ReadResult readOpened(int openResult, const std::string& name, std::size_t maxBytes, Trust trust)
 {
     if (openResult < 0) {
         if (errno == ENOENT || errno == ENOTDIR) return {};
-        return unreadable(errno == ELOOP ? "it is a link" : describeError(errno));
+        return unreadable(errno == ELOOP ? "it is a link" : describeError(errno, name));
     }
     const Descriptor fd(openResult);
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return unreadable(describeError(errno));
+    if (::fstat(fd.get(), &info) != 0) return unreadable(describeError(errno, name));
     if (std::string refusal = refusalOf(info, maxBytes, trust); !refusal.empty())
         return unreadable(std::move(refusal));
-    ReadResult result = readWhole(fd.get(), static_cast<std::size_t>(info.st_size), maxBytes);
+    ReadResult result = readWhole(fd.get(), name, static_cast<std::size_t>(info.st_size), maxBytes);
     result.permissions = info.st_mode & PermissionBits;
     return result;
 }
@@ -118,6 +118,32 @@ bool writeAll(int fd, std::string_view bytes, const SaveFault& fault)
     return true;
 }
 
+// Errors of a file that another program holds for the moment: a lease on it, a
+// device or program using it.
+bool isBusy(int error)
+{
+    return error == EAGAIN || error == EWOULDBLOCK || error == EBUSY || error == ETXTBSY;
+}
+
+// "<name> cannot be <done>: <why>", or only why when that names the file already.
+std::string failureOf(const std::string& name, const char* done, int error)
+{
+    if (isBusy(error)) return describeError(error, name);
+    return name + " cannot be " + done + ": " + describeError(error, name);
+}
+
+// What an entry in the way of a save's new file is, and who can remove it.
+std::string inTheWay(int folder, const std::string& name)
+{
+    struct stat info {};
+    const bool found = ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    const std::string what = found && S_ISDIR(info.st_mode) ? "folder" : "file";
+    if (found && info.st_uid == ::geteuid())
+        return "this player's " + what + " is in the way of every save; remove it";
+    return "another user's " + what +
+           " is in the way of every save; its owner or an administrator must remove it";
+}
+
 // Why a private folder may not hold the player's files, or nothing when it may.
 std::string folderRefusal(const struct stat& info)
 {
@@ -134,11 +160,10 @@ Result<Descriptor> openLockFile(int folder, const std::string& name, Sharing sha
         Descriptor made(::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | SafeOpen, 0600));
         if (made.get() >= 0) {
             if (::fchmod(made.get(), LockPermissions(sharing)) != 0)
-                return {std::nullopt, name + " cannot be made: " + describeError(errno)};
+                return {std::nullopt, failureOf(name, "made", errno)};
             return {std::move(made), {}};
         }
-        if (errno != EEXIST)
-            return {std::nullopt, name + " cannot be made: " + describeError(errno)};
+        if (errno != EEXIST) return {std::nullopt, failureOf(name, "made", errno)};
         Descriptor found(::openat(folder, name.c_str(), O_RDWR | SafeOpen));
         if (found.get() >= 0) {
             struct stat info {};
@@ -149,8 +174,7 @@ Result<Descriptor> openLockFile(int folder, const std::string& name, Sharing sha
         // A link, a folder, or a file we may not open: never waited for.
         if (errno == ELOOP || errno == EISDIR || errno == ENXIO)
             return {std::nullopt, name + " is not a regular file of one name"};
-        if (errno != ENOENT)
-            return {std::nullopt, name + " cannot be opened: " + describeError(errno)};
+        if (errno != ENOENT) return {std::nullopt, failureOf(name, "opened", errno)};
     }
     return {std::nullopt, name + " keeps vanishing"};
 }
@@ -171,8 +195,9 @@ Descriptor::~Descriptor()
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::string describeError(int error)
+std::string describeError(int error, std::string_view name)
 {
+    if (isBusy(error)) return "another program is using " + std::string(name);
     switch (error) {
         case ENOSPC:
             return "the disk is full";
@@ -202,7 +227,7 @@ Outcome makePrivateFolders(const std::string& path)
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string prefix = path.substr(0, slash);
         if (!prefix.empty() && ::mkdir(prefix.c_str(), PrivateFolderMode) != 0 && errno != EEXIST)
-            return {"the folder " + prefix + " cannot be made: " + describeError(errno)};
+            return {"the folder " + prefix + " cannot be made: " + describeError(errno, prefix)};
         if (slash == std::string::npos) break;
     }
     return {};
@@ -216,11 +241,12 @@ std::string temporaryNameFor(const std::string& name)
 Result<Folder> Folder::open(const std::string& path, Trust trust)
 {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0) return {std::nullopt, "its folder cannot be opened: " + describeError(errno)};
+    if (fd.get() < 0)
+        return {std::nullopt, "its folder cannot be opened: " + describeError(errno, path)};
     if (trust == Trust::Private) {
         struct stat info {};
         if (::fstat(fd.get(), &info) != 0)
-            return {std::nullopt, "its folder cannot be opened: " + describeError(errno)};
+            return {std::nullopt, "its folder cannot be opened: " + describeError(errno, path)};
         if (std::string refusal = folderRefusal(info); !refusal.empty())
             return {std::nullopt, "its folder " + path + " is refused: " + refusal};
     }
@@ -229,18 +255,21 @@ Result<Folder> Folder::open(const std::string& path, Trust trust)
 
 ReadResult Folder::read(const std::string& name, std::size_t maxBytes) const
 {
-    return readOpened(::openat(fd_.get(), name.c_str(), O_RDONLY | SafeOpen), maxBytes, trust_);
+    return readOpened(::openat(fd_.get(), name.c_str(), O_RDONLY | SafeOpen), name, maxBytes,
+                      trust_);
 }
 
 Outcome Folder::writeTemporary(const std::string& temporary, std::string_view bytes,
                                unsigned permissions, const SaveFault& fault) const
 {
     // A file of ours under this name was left by a save that was killed; no save of
-    // ours runs now, under the lock.
-    ::unlinkat(fd_.get(), temporary.c_str(), 0);
+    // ours runs now, under the lock. An empty folder there holds nothing of anyone's.
+    if (::unlinkat(fd_.get(), temporary.c_str(), 0) != 0 && (errno == EISDIR || errno == EPERM))
+        ::unlinkat(fd_.get(), temporary.c_str(), AT_REMOVEDIR);
     Descriptor file(
         ::openat(fd_.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | SafeOpen, 0600));
-    if (file.get() < 0) return {"a new file cannot be made: " + describeError(errno)};
+    if (file.get() < 0 && errno == EEXIST) return {inTheWay(fd_.get(), temporary), temporary};
+    if (file.get() < 0) return {"a new file cannot be made: " + describeError(errno, temporary)};
     const bool written = ::fchmod(file.get(), permissions & PermissionBits) == 0 &&
                          writeAll(file.get(), bytes, fault) &&
                          step(fault, SaveStep::Sync, [&] { return ::fsync(file.get()) == 0; }) &&
@@ -248,7 +277,7 @@ Outcome Folder::writeTemporary(const std::string& temporary, std::string_view by
     if (written) return {};
     const int error = errno;
     ::unlinkat(fd_.get(), temporary.c_str(), 0);
-    return {describeError(error)};
+    return {describeError(error, temporary)};
 }
 
 Outcome Folder::replace(const std::string& name, const std::string& temporary,
@@ -261,7 +290,7 @@ Outcome Folder::replace(const std::string& name, const std::string& temporary,
         })) {
         const int error = errno;
         ::unlinkat(fd_.get(), temporary.c_str(), 0);
-        return {describeError(error)};
+        return {describeError(error, name)};
     }
     // The new name must outlive a crash as well as the new contents. Some file
     // systems cannot flush a folder; the rename has been made either way.
@@ -281,7 +310,7 @@ Outcome Folder::add(const std::string& name, const std::string& temporary, std::
     });
     const int error = errno;
     ::unlinkat(fd_.get(), temporary.c_str(), 0);
-    if (!linked) return {name + " cannot be made: " + describeError(error)};
+    if (!linked) return {failureOf(name, "made", error)};
     ::fsync(fd_.get());
     return {};
 }

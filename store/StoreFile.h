@@ -25,8 +25,10 @@ namespace vantrel {
 inline constexpr qsizetype LargestStoreFile = 1024 * 1024;
 
 // Hand-edited text that a save would not keep is copied aside first, to
-// "<file>.damaged-YYYYMMDD-HHMMSS" beside it; this many copies are kept, the oldest
-// removed first.
+// "<file>.damaged-YYYYMMDD-HHMMSS" beside it, the time in UTC so that the players of a
+// shared folder name their copies on one clock; this many copies are kept, the oldest
+// removed first. The copy gets the store's mode, or the original's where that is
+// narrower.
 inline constexpr int KeptDamagedCopies = 5;
 
 // What the program (or a test) gives a store beside where its file lives.

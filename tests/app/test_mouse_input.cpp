@@ -6,6 +6,8 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
+#include <QAccessible>
+
 #include "FormFixture.h"
 
 using vantrel::TVantrelForm;
@@ -241,6 +243,63 @@ private slots:
         QCOMPARE(table_->Pixel(91, 50), vantrel::ColourOf(vantrel::White));
         Key(Qt::Key_1);
         QCOMPARE(Form().Board(2, 1), card);
+    }
+
+    // What a screen reader is told after the keys, read where it reads it: the last move
+    // on the table's status bar. Tokens: digits and keys by name, "top" for the Top 5
+    // list from the menu.
+    void keysAreToldAsAScreenReaderHearsThem_data()
+    {
+        QTest::addColumn<bool>("relaxed");
+        QTest::addColumn<int>("round");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("told");
+        const QString placed = QStringLiteral("[A-Z][a-z]+ of [A-Z][a-z]+ to Hand 1\\. ");
+        QTest::newRow("a full hand") << true << 1 << "1 1 1 1 1"
+                                     << "Hand 1 is full\\.";
+        QTest::newRow("a fourth card still goes")
+            << true << 1 << "1 1 1 1" << placed + "Next: .*, for Hand 2, 3 or 4\\.";
+        QTest::newRow("the row first") << false << 1 << "1 1"
+                                       << "Hand 1 already has its card in row 2: .*";
+        QTest::newRow("the fifth count ends the game")
+            << true << 5 << "1 1 1 1 2 2 2 2 3 3 3 3 4 4 4 4"
+            << ".* Round 5 total \\d+\\. Game over: total \\d+\\.( WIN!)?";
+        QTest::newRow("Escape closes the list") << true << 1 << "top Escape"
+                                                << "Top 5 list closed\\.";
+        QTest::newRow("back to the first place and no further")
+            << true << 1 << "Right Tab Left Up Left"
+            << "Deck is the first place\\.";
+        QTest::newRow("on to the last place and no further") << true << 1 << "End Down"
+                                                             << "Scores is the last place\\.";
+    }
+    void keysAreToldAsAScreenReaderHearsThem()
+    {
+        QFETCH(bool, relaxed);
+        QFETCH(int, round);
+        QFETCH(QString, keys);
+        QFETCH(QString, told);
+        table_->Box().access().SetListening([] { return true; });
+        IdleTable();
+        Form().RegularRules = relaxed ? vantrel::False : vantrel::True;
+        Key(Qt::Key_Space);
+        Form().RoundNo = round;
+        const QMap<QString, int> named{{"Escape", Qt::Key_Escape}, {"Left", Qt::Key_Left},
+                                       {"Right", Qt::Key_Right},   {"Tab", Qt::Key_Tab},
+                                       {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
+                                       {"End", Qt::Key_End}};
+        for (const QString& key : keys.split(QLatin1Char(' '))) {
+            if (key == QLatin1String("top")) {
+                vantrel::testing::MenuItem(Form(), "MenuGameHighScoresItem")->trigger();
+            } else {
+                Key(named.value(key, Qt::Key_0 + key.toInt()));
+            }
+        }
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&table_->Box());
+        const QString heard =
+            table->child(table->childCount() - 1)->child(0)->text(QAccessible::Name);
+        QVERIFY2(
+            QRegularExpression(QRegularExpression::anchoredPattern(told)).match(heard).hasMatch(),
+            qPrintable(heard));
     }
 
     void releaseTakesTheTopFiveAwayWithoutPlacing()

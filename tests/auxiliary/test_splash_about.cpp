@@ -204,19 +204,25 @@ private slots:
         QVERIFY(splash.isVisible());
     }
 
-    // A screen reader names the About window and each of its parts, and can follow the
-    // link; Escape pressed on the active window closes it. The splash's address is text.
+    // A screen reader names the About window and each of its parts, reads its version
+    // as its description, and can follow the link, which has the keyboard and opens with
+    // Return too; Escape pressed on the active window closes it. The splash's address is
+    // text.
     void aScreenReaderReadsTheAboutWindowAndFollowsItsLink()
     {
         FakeDesktop desktop;
         const HelpOpener help(desktop.desktop());
         TsplashForm about(nullptr, SplashMode::About, help);
         QString read;
+        QString described;
         bool active = false;
         ModalAnswerer<TsplashForm> answerer([&](TsplashForm* shown) {
             active = QTest::qWaitForWindowActive(shown);
             read = ScreenReaderText(shown);
+            described =
+                QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Description);
             PressThroughScreenReader(shown->Label3);
+            QTest::keyClick(shown->windowHandle(), Qt::Key_Return);
             QTest::keyClick(shown->windowHandle(), Qt::Key_Escape);
         });
         about.ShowModal();
@@ -226,8 +232,9 @@ private slots:
                                       " Button: Close\n"
                                       " StaticText: Freeware Edition\n"
                                       " StaticText: Vantrel 8.00\n"
-                                      " Link: https://vantrel.example/\n"));
-        QCOMPARE(desktop.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantrel.example/"))});
+                                      " Link: https://vantrel.example/ (focus)\n"));
+        QCOMPARE(described, QStringLiteral("Vantrel 8.00, Freeware Edition"));
+        QCOMPARE(desktop.opened, QList<QUrl>(2, QUrl(QStringLiteral("https://vantrel.example/"))));
 
         TsplashForm splash(nullptr, SplashMode::Splash, help);
         splash.ShowCentred();

@@ -1,6 +1,7 @@
 // The keyboard's mark on the table, read from what the surface shows on the screen: none
 // for a player who has not moved the focus with the keys, then a frame around the
 // place the keyboard is on, drawn over the table and never into the table's image.
+#include <QAccessible>
 #include <QtTest>
 
 #include <memory>
@@ -63,11 +64,25 @@ private slots:
             }
             QVERIFY2(black > 2 * area.width() && white > 2 * area.width(),
                      qPrintable(QStringLiteral("%1 black, %2 white").arg(black).arg(white)));
+            // Black around white, so that the mark shows on the felt, panel and cards alike.
+            QCOMPARE(marked.pixelColor(area.left() - 2, area.center().y()), QColor(Qt::black));
+            QCOMPARE(marked.pixelColor(area.left() - 1, area.center().y()), QColor(Qt::white));
             QCOMPARE(table_->Surface(), table);
         }
         table_->Box().MoveFocus(0);
         QCOMPARE(Shown().copy(Area(7).adjusted(-2, -2, 2, 2)),
                  unmarked.copy(Area(7).adjusted(-2, -2, 2, 2)));
+    }
+
+    // A screen reader asking what lies at a point finds the Top 5 list where it covers
+    // a hand, and reads the cut card as a picture.
+    void screenReaderFindsThePlaceOnTop()
+    {
+        table_->Game().HighScoreView = vantrel::True;
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&table_->Box());
+        const QPoint overHand = table_->Box().mapToGlobal(Area(1).center());
+        QCOMPARE(table->childAt(overHand.x(), overHand.y())->text(QAccessible::Name), "Top 5");
+        QCOMPARE(table->child(6)->role(), QAccessible::Graphic);
     }
 };
 

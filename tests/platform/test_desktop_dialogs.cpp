@@ -25,7 +25,7 @@ private slots:
         const std::function<void()> boxes[] = {
             [&] { QVERIFY(!desktop.confirm(&owner, "Confirm", "Reset the High Scores?")); },
             [&] {
-                QCOMPARE(desktop.askText(&owner, "New High Score", "Your name:", "Ann"), "Ann");
+                QCOMPARE(desktop.askText(&owner, "New High Score", "Your name:", "Ann", ""), "Ann");
             },
             [&] { desktop.showError(&owner, "The record could not be written."); }};
         QStringList read;

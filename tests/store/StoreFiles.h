@@ -128,6 +128,7 @@ inline void EndCase(QObject* suite)
     }
     qunsetenv("VANTREL_MACHINE_STORE");
     qunsetenv("VANTREL_USER_STORE");
+    qunsetenv("TZ");  // and a time zone the case chose
 }
 
 // Runs work on a thread of its own and waits for it at most seconds: a store call that

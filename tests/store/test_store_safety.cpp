@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <thread>
 
 using vantrel::Registry;
@@ -134,7 +135,8 @@ private slots:
 
     // A copy killed between making its new file and renaming it leaves the file
     // behind under the one name this user's saves write to; the next save replaces it,
-    // however many entries another user planted in the folder.
+    // however many entries another user planted in the folder, and so an empty folder.
+    // One that holds something is named in the refusal, for the player to remove.
     void leftoverOfAKilledSaveIsReplacedWhateverIsPlanted()
     {
         auto key = machineStore("tidy.reg").open(KeyPath);
@@ -146,6 +148,11 @@ private slots:
         QVERIFY(key->writeInteger(u"Value", 1));
         QVERIFY(!QFileInfo::exists(leftover));
         QCOMPARE(QDir(dir_.path()).entryList({"tidy.reg.tmp-*"}).size(), 5000);
+        QVERIFY(QDir().mkdir(leftover));
+        QVERIFY(key->writeInteger(u"Value", 2) && !QFileInfo::exists(leftover));
+        QVERIFY(QDir().mkpath(leftover + "/held"));
+        QVERIFY(!key->writeInteger(u"Value", 3));
+        QVERIFY(key->refusal().startsWith(leftover + ": this player's folder is in the way"));
     }
 
     // Each step of a save that a disk can refuse: the old file stays whole, nothing
@@ -160,6 +167,8 @@ private slots:
         QTest::newRow("flush, device") << int(SaveStep::Sync) << EIO << "input/output error";
         QTest::newRow("rename, read-only")
             << int(SaveStep::Rename) << EROFS << "the file system is read-only";
+        QTest::newRow("lease of another program")
+            << -1 << 0 << "another program is using faulty.reg";
     }
 
     void failedStepOfASaveLeavesTheOldFileWhole()
@@ -175,7 +184,12 @@ private slots:
         QVERIFY(key && key->writeInteger(u"Value", 1));
         const QByteArray before = readAll(path("faulty.reg"));
         failing = true;
-        QVERIFY(!key->writeInteger(u"Value", 2));
+        std::signal(SIGIO, SIG_IGN);  // a lease's holder is told of each open it turns away
+        const int lease = ::open(QFile::encodeName(path("faulty.reg")).constData(), O_RDONLY);
+        QVERIFY(step >= 0 || ::fcntl(lease, F_SETLEASE, F_WRLCK) == 0);
+        const bool saved = key->writeInteger(u"Value", 2);
+        ::close(lease);
+        QVERIFY(!saved);
         QVERIFY2(key->refusal().endsWith(reason), qPrintable(key->refusal()));
         QCOMPARE(readAll(path("faulty.reg")), before);
         QCOMPARE(QDir(dir_.path()).entryList({"faulty.reg.*"}), QStringList{"faulty.reg.lock"});

@@ -20,6 +20,7 @@ public:
         QString title;
         QString prompt;
         QString preset;
+        QString spoken;
     };
 
     FakeDesktop()
@@ -33,8 +34,8 @@ public:
             return confirmAnswer;
         };
         desktop_.askText = [this](QWidget*, const QString& title, const QString& prompt,
-                                  const QString& preset) {
-            prompts.append({title, prompt, preset});
+                                  const QString& preset, const QString& spoken) {
+            prompts.append({title, prompt, preset, spoken});
             return nameAnswer.isNull() ? preset : nameAnswer;
         };
     }
