@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "platform/LanguageChoice.h"
+
 namespace vantrel {
 
 namespace {
@@ -15,61 +17,38 @@ QString ProgramTexts(const QString& language)
     return QStringLiteral(":/i18n/vantrel_") + language + QStringLiteral(".qm");
 }
 
-QString LocaleOfMessages(const EnvironmentReader& environment)
-{
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray value = environment(name);
-        if (!value.isEmpty()) {
-            return QString::fromLocal8Bit(value);
-        }
-    }
-    return QString();
-}
-
 }  // namespace
-
-QStringList DesktopLanguages(const EnvironmentReader& environment)
-{
-    const QString locale = LocaleOfMessages(environment);
-    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX")) {
-        return {};
-    }
-    const QString list = QString::fromLocal8Bit(environment("LANGUAGE"));
-    return (list.isEmpty() ? locale : list).split(QLatin1Char(':'), Qt::SkipEmptyParts);
-}
 
 QStringList DesktopLanguages()
 {
-    return DesktopLanguages([](const char* name) { return qgetenv(name); });
+    QStringList languages;
+    for (const std::string& language : WantedLanguages()) {
+        languages << QString::fromLocal8Bit(language);
+    }
+    return languages;
 }
 
 ProgramLanguage::ProgramLanguage(const QStringList& wanted)
 {
+    std::vector<std::string> names;
     for (const QString& entry : wanted) {
-        // "de_AT.UTF-8@euro": the language and country, then the language alone.
-        const QString language =
-            entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-        const QString base = language.section(QLatin1Char('_'), 0, 0);
-        if (base == QLatin1String("en")) {
-            return;
-        }
-        for (const QString& name : {language, base}) {
-            if (!QFile::exists(ProgramTexts(name))) {
-                continue;
-            }
-            program_ = std::make_unique<QTranslator>();
-            if (!program_->load(ProgramTexts(name))) {
-                program_.reset();
-                continue;
-            }
-            name_ = name;
-            qt_ = std::make_unique<QTranslator>();
-            if (!qt_->load(QStringLiteral("qtbase_") + name,
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-                qt_.reset();
-            }
-            return;
-        }
+        names.push_back(entry.toStdString());
+    }
+    const auto loads = [this](const std::string& name) {
+        const QString texts = ProgramTexts(QString::fromStdString(name));
+        program_ = std::make_unique<QTranslator>();
+        return QFile::exists(texts) && program_->load(texts);
+    };
+    const std::string chosen = ChosenLanguage(names, loads);
+    if (chosen.empty()) {
+        program_.reset();
+        return;
+    }
+    name_ = QString::fromStdString(chosen);
+    qt_ = std::make_unique<QTranslator>();
+    if (!qt_->load(QStringLiteral("qtbase_") + name_,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qt_.reset();
     }
 }
 

@@ -1,32 +1,22 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 class QTranslator;
 
 namespace vantrel {
 
-// Reads one variable of the environment; empty when it is not set.
-using EnvironmentReader = std::function<QByteArray(const char* name)>;
-
-// The languages the desktop asks for, best first, read as gettext reads them, so the
-// game speaks what the desktop's other programs speak. The locale of messages is
-// LC_ALL, else LC_MESSAGES, else LANG. The plain C or POSIX locale (or none) asks for
-// the program's own English and LANGUAGE is not looked at; any other locale is
-// overruled by LANGUAGE, a colon-separated list, when that is set.
-QStringList DesktopLanguages(const EnvironmentReader& environment);
+// The languages the desktop asks for, best first (see WantedLanguages).
 QStringList DesktopLanguages();
 
 // The program's texts, and Qt's own (the standard buttons), in the first of the wanted
-// languages that the program has: "de_AT.UTF-8" finds German, "pt_BR" Brazilian
-// Portuguese, and English ends the search, since it is what the program is written
-// in. For English nothing is loaded at all. Made before the application object, so
-// that --help can answer in the player's language without a display.
+// languages that the program has (see ChosenLanguage): "de_AT.UTF-8" finds German,
+// "pt_BR" Brazilian Portuguese. For English nothing is loaded at all. Made before the
+// application object, so that --help can answer in the player's language without a
+// display.
 class ProgramLanguage {
 public:
     explicit ProgramLanguage(const QStringList& wanted);

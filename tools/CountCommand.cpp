@@ -1,7 +1,6 @@
 #include "tools/CountCommand.h"
 
-#include <QtGlobal>
-
+#include "engine/Translatable.h"
 #include "platform/TerminalText.h"
 #include "tools/CardText.h"
 
@@ -49,26 +48,25 @@ std::optional<CountError> ReadCards(const std::vector<std::string>& names,
     if (names.size() != CardsPerColumn)
         return CountError{
             names.size() == 1
-                ? QT_TRANSLATE_NOOP("vantrel-count",
-                                    "expected 4 hand cards and a cut card, got %1 card")
-                : QT_TRANSLATE_NOOP("vantrel-count",
-                                    "expected 4 hand cards and a cut card, got %1 cards"),
+                ? Translatable("vantrel-count", "expected 4 hand cards and a cut card, got %1 card")
+                : Translatable("vantrel-count",
+                               "expected 4 hand cards and a cut card, got %1 cards"),
             {std::to_string(names.size())}};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::optional<int> code = ParseCard(names[i]);
         if (!code)
             return CountError{
                 //: The letters are what the command line reads: keep them
-                QT_TRANSLATE_NOOP("vantrel-count",
-                                  "unknown card %1 (write rank A 2..10 J Q K or T, then suit H C "
-                                  "D S)"),
+                Translatable("vantrel-count",
+                             "unknown card %1 (write rank A 2..10 J Q K or T, then suit H C "
+                             "D S)"),
                 {Quoted(names[i])}};
         const auto end = codes.begin() + static_cast<std::ptrdiff_t>(i);
         const auto same = std::find(codes.begin(), end, *code);
         if (same != end)
             return CountError{
                 //: %1 and %2 are the same card, as it was given each time
-                QT_TRANSLATE_NOOP("vantrel-count", "card %1 given twice (as %2 before)"),
+                Translatable("vantrel-count", "card %1 given twice (as %2 before)"),
                 {Quoted(names[i]), Quoted(names[static_cast<std::size_t>(same - codes.begin())])}};
         codes[i] = *code;
     }
@@ -98,7 +96,7 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
             crib = true;
         else if (IsOption(argument))
             return Failure(
-                {QT_TRANSLATE_NOOP("vantrel-count", "unknown option %1"), {Quoted(argument)}});
+                {Translatable("vantrel-count", "unknown option %1"), {Quoted(argument)}});
         else
             cardNames.push_back(argument);
     }
@@ -107,10 +105,9 @@ CountCommand ParseCountCommand(const std::vector<std::string>& arguments)
     command.kind = crib ? ColumnKind::Crib : ColumnKind::Hand;
     if (all) {
         if (!cardNames.empty())
-            return Failure(
-                {QT_TRANSLATE_NOOP("vantrel-count",
-                                   "--all counts every column and takes no cards, got %1"),
-                 {Quoted(cardNames.front())}});
+            return Failure({Translatable("vantrel-count",
+                                         "--all counts every column and takes no cards, got %1"),
+                            {Quoted(cardNames.front())}});
         command.action = CountAction::CountAll;
         return command;
     }

@@ -1,0 +1,73 @@
+#include "platform/LanguageChoice.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vantrel {
+
+namespace {
+
+std::string LocaleOfMessages(const VariableReader& variable)
+{
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (std::string value = variable(name); !value.empty()) {
+            return value;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> SplitAtColons(const std::string& list)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        if (end > start) {
+            parts.push_back(list.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
+}  // namespace
+
+std::vector<std::string> WantedLanguages(const VariableReader& variable)
+{
+    const std::string locale = LocaleOfMessages(variable);
+    if (locale.empty() || locale == "C" || locale == "POSIX") {
+        return {};
+    }
+    const std::string list = variable("LANGUAGE");
+    return SplitAtColons(list.empty() ? locale : list);
+}
+
+std::vector<std::string> WantedLanguages()
+{
+    return WantedLanguages([](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value != nullptr ? value : "");
+    });
+}
+
+std::string ChosenLanguage(const std::vector<std::string>& wanted,
+                           const std::function<bool(const std::string& name)>& has)
+{
+    for (const std::string& entry : wanted) {
+        // "de_AT.UTF-8@euro": the language and country, then the language alone.
+        const std::string language = entry.substr(0, entry.find_first_of(".@"));
+        const std::string base = language.substr(0, language.find('_'));
+        if (base == "en") {
+            return {};
+        }
+        for (const std::string& name : {language, base}) {
+            if (!name.empty() && has(name)) {
+                return name;
+            }
+        }
+    }
+    return {};
+}
+
+}  // namespace vantrel
