@@ -5,6 +5,7 @@
 
 #include "app/VantrelForm.h"
 #include "paint/PaintBox.h"
+#include "paint/Speech.h"
 #include "paint/TableNarration.h"
 #include "paint/TablePlaces.h"
 
@@ -63,14 +64,15 @@ void TVantrelForm::MoveTableFocus(int step)
     const std::vector<TablePlace> places = paintBox->access().Places();
     if (focus < static_cast<int>(places.size())) {
         const QString& name = places[static_cast<std::size_t>(focus)].name;
-        SayOnRequest(step < 0 ? QStringLiteral("%1 is the first place.").arg(name)
-                              : QStringLiteral("%1 is the last place.").arg(name));
+        SayOnRequest(step < 0 ? Speech::tr("%1 is the first place.").arg(name)
+                              : Speech::tr("%1 is the last place.").arg(name));
     }
 }
 
 QString TVantrelForm::KeysInWords()
 {
-    return QStringLiteral(
+    //: The keys S and H stay S and H in every language
+    return Speech::tr(
         "Keys: Left and Right, Tab and Shift+Tab, Up and Down move between the places, Home "
         "and End to the first and the last. Space or Return acts on the place: on the deck "
         "it starts a game or the next round, on a hand it places the card there. 1 to 4 "

@@ -11,6 +11,7 @@
 #include <exception>
 #include <utility>
 
+#include "app/StoreReasons.h"
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
 #include "paint/PaintBox.h"
@@ -25,14 +26,14 @@ constexpr int SplashMilliseconds = 1500;
 // The drawing surface stops this far above the bottom of the client area.
 constexpr int PaintBoxBottomGap = 4;
 
-// The error box of a refused save: the first line in the player's language, then the
-// store's reason as it gave it.
+// The error box of a refused save, in the player's language: the first line, then the
+// store's reason.
 QString StoreErrorText(const StoreWriteError& error)
 {
     QString text = QCoreApplication::translate("TVantrelForm", "Failed to set data for '%1'")
                        .arg(QString::fromStdString(error.ValueName()));
     if (!error.Reason().empty()) {
-        text += QLatin1Char('\n') + QString::fromStdString(error.Reason());
+        text += QLatin1Char('\n') + ReasonInWords(QString::fromStdString(error.Reason()));
     }
     return text;
 }

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "ProgramInfo.h"
+#include "app/StoreReasons.h"
 #include "app/VantrelForm.h"
 #include "auxiliary/DonateReminder.h"
 #include "auxiliary/Help.h"
@@ -128,8 +129,11 @@ void ReportStoresThatAreOff(const vantrel::StoreLocation& machineStore)
 {
     for (const vantrel::StoreLocation& location : {machineStore, vantrel::userStoreLocation()}) {
         if (!location.unavailable.isEmpty()) {
-            const QString why = QString::fromStdString(
-                vantrel::EscapedForTerminal(location.unavailable.toStdString()));
+            // The reason's own words in the player's language, the names in it escaped.
+            const QString why =
+                vantrel::ReasonInWords(location.unavailable, [](const QString& name) {
+                    return QString::fromStdString(vantrel::EscapedForTerminal(name.toStdString()));
+                });
             std::fprintf(stderr, "vantrel: %s\n",
                          Said(QT_TRANSLATE_NOOP("CommandLine", "nothing is kept between runs: %1"))
                              .arg(why)
@@ -232,7 +236,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantrel::ApplicationId));
     const vantrel::Desktop desktop = vantrel::RealDesktop();
-    const vantrel::HelpOpener help(desktop, InstalledHelpFolder());
+    const vantrel::HelpOpener help(desktop, InstalledHelpFolder(), language.Name());
     // The reminder's state is kept under the name the program was started by, so a
     // link or copy under another name keeps a state of its own.
     const QString startedAs = argc > 0 && argv[0] != nullptr && argv[0][0] != '\0'

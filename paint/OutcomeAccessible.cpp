@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "paint/PaintBox.h"
+#include "paint/Speech.h"
 #include "paint/TableAccessible.h"
 
 namespace vantrel {
@@ -78,7 +79,7 @@ QRect OutcomeBarAccessible::rect() const { return TableOnScreen(box_); }
 
 QString OutcomeBarAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? QStringLiteral("Last move") : QString();
+    return t == QAccessible::Name ? Speech::tr("Last move") : QString();
 }
 
 QAccessible::State OutcomeBarAccessible::state() const

@@ -5,6 +5,7 @@
 
 #include "paint/OutcomeAccessible.h"
 #include "paint/PaintBox.h"
+#include "paint/Speech.h"
 
 namespace vantrel {
 
@@ -193,7 +194,8 @@ QStringList TablePlaceAccessible::keyBindingsForAction(const QString& actionName
         return {};
     }
     if (kind_ == PlaceKind::Deck) {
-        return {QStringLiteral("Space")};
+        //: The key
+        return {Speech::tr("Space")};
     }
     return {QString::number(static_cast<int>(kind_) - static_cast<int>(PlaceKind::Hand1) + 1)};
 }
@@ -306,10 +308,11 @@ QAccessibleInterface* TableAccessible::focusChild() const
 QString TableAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name) {
-        return QStringLiteral("Table");
+        return Speech::tr("Table");
     }
     if (t == QAccessible::Description) {
-        return QStringLiteral("H tells the keys");
+        //: H is the key: it stays H in every language
+        return Speech::tr("H tells the keys");
     }
     return QAccessibleWidget::text(t);
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "paint/Speech.h"
 #include "paint/TablePlaces.h"
 
 namespace vantrel {
@@ -30,13 +31,14 @@ HandCell ChangedHandCell(const TableMoment& before, const VantrelGame& after, bo
     return {};
 }
 
-// The card to place now, " Next: Eight of Hearts", and where it may go when that is
-// not any hand.
-QString CardToPlace(const VantrelGame& game, const QString& label)
+// The card to place now, said by form (" Next: Eight of Hearts."), with where it may
+// go when that is not any hand.
+QString CardToPlace(const VantrelGame& game, const QString& form)
 {
-    return QLatin1Char(' ') + label + CellInWords(game.CurrentCard()) +
-           (EveryHandTakesCard(game) ? QString() : QStringLiteral(", ") + HandsTakingCard(game)) +
-           QLatin1Char('.');
+    const QString card = CellInWords(game.CurrentCard());
+    return QLatin1Char(' ') + form.arg(EveryHandTakesCard(game)
+                                           ? card
+                                           : card + QStringLiteral(", ") + HandsTakingCard(game));
 }
 
 QString Placement(const TableMoment& before, const VantrelGame& after)
@@ -45,52 +47,59 @@ QString Placement(const TableMoment& before, const VantrelGame& after)
     if (placed.column == 0) {
         return {};
     }
-    return CellInWords(after.Board(placed.column, placed.row)) + QStringLiteral(" to ") +
-           HandName(placed.column) + QLatin1Char('.');
+    //: A card (%1) was placed in a hand (%2)
+    return Speech::tr("%1 to %2.")
+        .arg(CellInWords(after.Board(placed.column, placed.row)), HandName(placed.column));
 }
 
 QString RoundStart(const TableMoment& before, const VantrelGame& after)
 {
-    QString text =
-        after.RoundNo == 1 && before.roundNo != 0 ? QStringLiteral("New game. ") : QString();
-    text += QStringLiteral("Round %1.").arg(after.RoundNo);
+    QStringList sentences;
+    if (after.RoundNo == 1 && before.roundNo != 0) {
+        sentences << Speech::tr("New game.");
+    }
+    sentences << Speech::tr("Round %1.").arg(after.RoundNo);
     QStringList dealt;
     for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
         if (IsCard(after.Board(column, 1))) {
-            dealt << CellInWords(after.Board(column, 1)) + QStringLiteral(" to ") +
-                         HandName(column);
+            dealt << Speech::tr("%1 to %2")
+                         .arg(CellInWords(after.Board(column, 1)), HandName(column));
         }
     }
     if (!dealt.isEmpty()) {
-        text += QStringLiteral(" Dealt: ") + dealt.join(QStringLiteral(", ")) + QLatin1Char('.');
+        sentences << Speech::tr("Dealt: %1.").arg(dealt.join(QStringLiteral(", ")));
     }
-    return text + QStringLiteral(" Card to place: ") + CellInWords(after.CurrentCard()) +
-           QLatin1Char('.');
+    sentences << Speech::tr("Card to place: %1.").arg(CellInWords(after.CurrentCard()));
+    return sentences.join(QLatin1Char(' '));
 }
 
 // The count in the order the table shows it: the cut card and his heels, each hand
 // and the crib, the round's total and the game's; after the fifth round the end.
 QString RoundCount(const VantrelGame& game)
 {
-    QString text = QStringLiteral("Cut card: ") + CellInWords(game.CurrentCard());
-    const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
-    if (heels > 0 && heels < NoScore) {
-        text += QStringLiteral(", his heels %1").arg(heels);
-    }
+    const QString cut =
+        WithHisHeels(Speech::tr("Cut card: %1").arg(CellInWords(game.CurrentCard())), game);
     QStringList columns;
     for (int column = FirstHandColumn; column <= CribColumn; ++column) {
-        columns << (column == CribColumn ? QStringLiteral("Crib") : HandName(column)) +
-                       QStringLiteral(" score %1").arg(game.ScoreTable(column, ShownScoreColumn));
+        columns << Speech::tr("%1 score %2")
+                       .arg(column == CribColumn ? Speech::tr("Crib") : HandName(column),
+                            QString::number(game.ScoreTable(column, ShownScoreColumn)));
     }
-    text += QStringLiteral(". ") + columns.join(QStringLiteral(", ")) +
-            QStringLiteral(". Round %1 total %2")
-                .arg(game.RoundNo)
-                .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn));
+    QString total = Speech::tr("Round %1 total %2")
+                        .arg(game.RoundNo)
+                        .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn));
+    const QString gameTotal = QString::number(game.GameTotal());
     if (game.RoundNo < Rounds) {
-        return text + QStringLiteral(", game total %1.").arg(game.GameTotal());
+        total = Speech::tr("%1, game total %2.").arg(total, gameTotal);
+    } else {
+        total = Speech::tr("%1. Game over: total %2.").arg(total, gameTotal);
+        if (game.WinEarned()) {
+            //: The end of the last count, then the banner's word as it is painted
+            total = Speech::tr("%1 %2!").arg(total, WinInWords());
+        }
     }
-    text += QStringLiteral(". Game over: total %1.").arg(game.GameTotal());
-    return game.WinEarned() ? text + QStringLiteral(" WIN!") : text;
+    return cut + QStringLiteral(". ") + columns.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+           total;
 }
 
 }  // namespace
@@ -119,16 +128,17 @@ QString NarrateAction(const TableMoment& before, const VantrelGame& after, const
         return (Placement(before, after) + QLatin1Char(' ') + RoundCount(after)).trimmed();
     }
     if (before.placing && after.PlacedCount == before.placedCount + 1) {
-        return Placement(before, after) + CardToPlace(after, QStringLiteral("Next: "));
+        return Placement(before, after) + CardToPlace(after, Speech::tr("Next: %1."));
     }
     if (before.placing && after.PlacedCount == before.placedCount - 1) {
         const HandCell taken = ChangedHandCell(before, after, false);
-        return QStringLiteral("Undo: ") + CellInWords(before.board(taken.column, taken.row)) +
-               QStringLiteral(" taken back from ") + HandName(taken.column) + QLatin1Char('.') +
-               CardToPlace(after, QStringLiteral("To place again: "));
+        return Speech::tr("Undo: %1 taken back from %2.")
+                   .arg(CellInWords(before.board(taken.column, taken.row)),
+                        HandName(taken.column)) +
+               CardToPlace(after, Speech::tr("To place again: %1."));
     }
     if (before.highScoreView && !viewing) {
-        return QStringLiteral("Top 5 list closed.");
+        return Speech::tr("Top 5 list closed.");
     }
     return {};
 }
@@ -136,7 +146,7 @@ QString NarrateAction(const TableMoment& before, const VantrelGame& after, const
 QString GameStandingInWords(const VantrelGame& game)
 {
     if (game.RoundNo == 0) {
-        return QStringLiteral("No game yet. Space on the deck starts one.");
+        return Speech::tr("No game yet. Space on the deck starts one.");
     }
     QString text;
     if (game.Placing != False) {
@@ -146,7 +156,7 @@ QString GameStandingInWords(const VantrelGame& game)
                 left += IsCard(game.Board(column, row)) ? 0 : 1;
             }
         }
-        text = QStringLiteral(
+        text = Speech::tr(
                    "Round %1 of %2. Card to place: %3, %4. %5 cards left to place. "
                    "Game total %6.")
                    .arg(game.RoundNo)
@@ -155,7 +165,7 @@ QString GameStandingInWords(const VantrelGame& game)
                    .arg(left)
                    .arg(game.GameTotal());
     } else if (game.RoundNo < Rounds) {
-        text = QStringLiteral(
+        text = Speech::tr(
                    "Round %1 of %2 counted: %3. Game total %4. Space on the deck for the "
                    "next round.")
                    .arg(game.RoundNo)
@@ -163,12 +173,16 @@ QString GameStandingInWords(const VantrelGame& game)
                    .arg(game.ScoreTable(game.RoundNo, RoundScoreColumn))
                    .arg(game.GameTotal());
     } else {
-        text = QStringLiteral("Game over: total %1%2. Space on the deck starts a new game.")
-                   .arg(game.GameTotal())
-                   .arg(game.WinEarned() ? QStringLiteral(", WIN") : QString());
+        const QString total = QString::number(game.GameTotal());
+        text = game.WinEarned()
+                   //: %2 is the banner's word as it is painted
+                   ? Speech::tr("Game over: total %1, %2. Space on the deck starts a new game.")
+                         .arg(total, WinInWords())
+                   : Speech::tr("Game over: total %1. Space on the deck starts a new game.")
+                         .arg(total);
     }
     if (game.HighScoreView != False) {
-        text += QStringLiteral(" The Top 5 list covers the table; Escape closes it.");
+        text += QLatin1Char(' ') + Speech::tr("The Top 5 list covers the table; Escape closes it.");
     }
     return text;
 }
@@ -180,13 +194,12 @@ QString RefusalInWords(const VantrelGame& game, int column)
         ++cards;
     }
     if (cards == CardRows) {
-        return HandName(column) + QStringLiteral(" is full.");
+        return Speech::tr("%1 is full.").arg(HandName(column));
     }
-    return HandName(column) +
-           QStringLiteral(
-               " already has its card in row %1: under the regular rules every hand "
+    return Speech::tr(
+               "%1 already has its card in row %2: under the regular rules every hand "
                "gets a card in that row first.")
-               .arg(cards);
+        .arg(HandName(column), QString::number(cards));
 }
 
 }  // namespace vantrel

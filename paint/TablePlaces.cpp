@@ -6,6 +6,8 @@
 
 #include "engine/CardNames.h"
 #include "engine/HandCount.h"
+#include "paint/Speech.h"
+#include "paint/TableWords.h"
 
 namespace vantrel {
 
@@ -14,13 +16,12 @@ namespace {
 // The tallest text under a column: a hand score in the panel's font.
 constexpr int ScoreTextHeight = 16;
 
-const QString Empty = QStringLiteral("empty");
-const QString Covered = QStringLiteral("covered by the Top 5 list");
+QString Empty() { return Speech::tr("empty"); }
 
 QString ShownScore(const VantrelGame& game, int column)
 {
     const int score = game.ScoreTable(column, ShownScoreColumn);
-    return score < NoScore ? QStringLiteral("score %1").arg(score) : QString();
+    return score < NoScore ? Speech::tr("score %1").arg(score) : QString();
 }
 
 // How a counted column came to its score: "score 8: fifteens 4, a pair 2, nobs 1".
@@ -40,11 +41,11 @@ QString ScoreWithParts(const VantrelGame& game, int column)
     const auto name = [&named](int points, const QString& what) {
         if (points > 0) named << what.arg(points);
     };
-    name(parts.fifteens, QStringLiteral("fifteens %1"));
-    name(parts.pairs, QStringLiteral("pairs %1"));
-    name(parts.runs, QStringLiteral("runs %1"));
-    name(parts.flush, QStringLiteral("flush %1"));
-    name(parts.nobs, QStringLiteral("nobs %1"));
+    name(parts.fifteens, Speech::tr("fifteens %1"));
+    name(parts.pairs, Speech::tr("pairs %1"));
+    name(parts.runs, Speech::tr("runs %1"));
+    name(parts.flush, Speech::tr("flush %1"));
+    name(parts.nobs, Speech::tr("nobs %1"));
     return score + QStringLiteral(": ") + named.join(QStringLiteral(", "));
 }
 
@@ -59,7 +60,7 @@ QString ColumnInWords(const VantrelGame& game, int column)
         }
     }
     if (parts.isEmpty()) {
-        parts << Empty;
+        parts << Empty();
     }
     if (const QString score = ScoreWithParts(game, column); !score.isEmpty()) {
         parts << score;
@@ -72,14 +73,14 @@ QString ColumnInWords(const VantrelGame& game, int column)
 QString DeckInWords(const VantrelGame& game)
 {
     if (game.Board(DeckColumn, 1) == NextPrompt) {
-        return game.RoundNo >= Rounds ? QStringLiteral("Space for the next game")
-                                      : QStringLiteral("Space for the next round");
+        return game.RoundNo >= Rounds ? Speech::tr("Space for the next game")
+                                      : Speech::tr("Space for the next round");
     }
     if (game.Placing != False) {
-        return QStringLiteral("Card to place: ") + CellInWords(game.CurrentCard()) +
-               QStringLiteral(", ") + HandsTakingCard(game);
+        return Speech::tr("Card to place: %1, %2")
+            .arg(CellInWords(game.CurrentCard()), HandsTakingCard(game));
     }
-    return QStringLiteral("Face down. Space starts a game; H tells the keys");
+    return Speech::tr("Face down. Space starts a game; H tells the keys");
 }
 
 // What lies under the label above the current card: the card to place while a round
@@ -88,22 +89,19 @@ QString CutCardInWords(const VantrelGame& game)
 {
     const bool counted = game.Board(DeckColumn, 1) == NextPrompt;
     const QString card = CellInWords(game.CurrentCard());
-    QString text =
-        card.isEmpty() ? Empty : (counted ? QString() : QStringLiteral("Card to place: ")) + card;
-    if (const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
-        heels > 0 && heels < NoScore) {
-        text += QStringLiteral(", his heels %1").arg(heels);
-    }
-    return text;
+    const QString text = card.isEmpty() ? Empty()
+                         : counted      ? card
+                                        : Speech::tr("Card to place: %1").arg(card);
+    return WithHisHeels(text, game);
 }
 
 QString ScoresInWords(const VantrelGame& game)
 {
     QStringList parts;
     for (int round = 1; round <= Rounds; ++round) {
-        parts << QStringLiteral("Round %1: %2").arg(round).arg(game.ScoreTable(round, 1));
+        parts << Speech::tr("Round %1: %2").arg(round).arg(game.ScoreTable(round, 1));
     }
-    parts << QStringLiteral("Total %1").arg(game.GameTotal());
+    parts << Speech::tr("Total %1").arg(game.GameTotal());
     return parts.join(QStringLiteral(", "));
 }
 
@@ -119,9 +117,16 @@ QRect ColumnArea(int column, const CardMetrics& cards, int rowPitch)
 QString CellInWords(int cellCode)
 {
     if (cellCode == FaceDown) {
-        return QStringLiteral("face down");
+        return Speech::tr("face down");
     }
-    return QString::fromStdString(CardName(cellCode));
+    if (cellCode < 1 || cellCode > LastCardCode) {
+        return {};
+    }
+    const auto word = [](const char* english) {
+        return QCoreApplication::translate("Cards", english);
+    };
+    return word(CardNameForm)
+        .arg(word(RankName(CardRank(cellCode))), word(SuitName(CardSuit(cellCode))));
 }
 
 QString TopFiveInWords(const TopFive& top)
@@ -130,8 +135,8 @@ QString TopFiveInWords(const TopFive& top)
     for (const TopEntry& entry : top) {
         entries << entry.name + QLatin1Char(' ') + QString::number(entry.score);
     }
-    return QStringLiteral("The Vantrel Top 5 list: ") + entries.join(QStringLiteral(", ")) +
-           QStringLiteral(". Escape closes it.");
+    return Speech::tr("The Vantrel Top 5 list: %1. Escape closes it.")
+        .arg(entries.join(QStringLiteral(", ")));
 }
 
 bool EveryHandTakesCard(const VantrelGame& game)
@@ -151,18 +156,28 @@ QString HandsTakingCard(const VantrelGame& game)
         }
     }
     if (hands.size() == LastHandColumn - FirstHandColumn + 1) {
-        return QStringLiteral("for any hand");
+        return Speech::tr("for any hand");
     }
     if (hands.isEmpty()) {
-        return QStringLiteral("for no hand");
+        return Speech::tr("for no hand");
     }
     const QString last = hands.takeLast();
     return hands.isEmpty()
-               ? QStringLiteral("for Hand %1").arg(last)
-               : QStringLiteral("for Hand %1 or %2").arg(hands.join(QStringLiteral(", ")), last);
+               ? Speech::tr("for Hand %1").arg(last)
+               : Speech::tr("for Hand %1 or %2").arg(hands.join(QStringLiteral(", ")), last);
 }
 
-QString HandName(int column) { return QStringLiteral("Hand %1").arg(column - FirstHandColumn + 1); }
+QString HandName(int column) { return Speech::tr("Hand %1").arg(column - FirstHandColumn + 1); }
+
+QString WithHisHeels(const QString& text, const VantrelGame& game)
+{
+    const int heels = game.ScoreTable(DeckColumn, ShownScoreColumn);
+    return heels > 0 && heels < NoScore
+               ? Speech::tr("%1, his heels %2").arg(text, QString::number(heels))
+               : text;
+}
+
+QString WinInWords() { return TableWords::Translated(TableWords::Win); }
 
 std::vector<TablePlace> DescribeTable(const VantrelGame& game, const TopFive& top,
                                       const CardMetrics& cards, int bannerWidth)
@@ -171,11 +186,12 @@ std::vector<TablePlace> DescribeTable(const VantrelGame& game, const TopFive& to
     const int H = cards.height;
     const int P = game.RowPitch;
     const bool covered = game.HighScoreView != False;
-    const auto shown = [&](const QString& text) { return covered ? Covered : text; };
+    const QString coveredText = Speech::tr("covered by the Top 5 list");
+    const auto shown = [&](const QString& text) { return covered ? coveredText : text; };
 
     std::vector<TablePlace> places;
     const int pile = DeckPileOffsets[0];
-    places.push_back({PlaceKind::Deck, QStringLiteral("Deck"), DeckInWords(game),
+    places.push_back({PlaceKind::Deck, Speech::tr("Deck"), DeckInWords(game),
                       QRect(QPoint(pile, pile),
                             QPoint(DeckPileOffsets[2] + W - 1, DeckPileOffsets[2] + H - 1))});
     for (int column = FirstHandColumn; column <= LastHandColumn; ++column) {
@@ -184,25 +200,27 @@ std::vector<TablePlace> DescribeTable(const VantrelGame& game, const TopFive& to
         places.push_back({kind, HandName(column), shown(ColumnInWords(game, column)),
                           ColumnArea(column, cards, P)});
     }
-    places.push_back({PlaceKind::Crib, QStringLiteral("Crib"),
-                      shown(ColumnInWords(game, CribColumn)), ColumnArea(CribColumn, cards, P)});
+    places.push_back({PlaceKind::Crib, Speech::tr("Crib"), shown(ColumnInWords(game, CribColumn)),
+                      ColumnArea(CribColumn, cards, P)});
     places.push_back(
-        {PlaceKind::CutCard, QStringLiteral("Cut card"), shown(CutCardInWords(game)),
+        {PlaceKind::CutCard, Speech::tr("Cut card"), shown(CutCardInWords(game)),
          QRect(QPoint(CutLabelX, CutPlayLabelY(P)),
                QPoint(CellX(DeckColumn, W) + W - 1, HandScoreY(H) + ScoreTextHeight - 1))});
     const int panelTop = PanelBoxTop(H, P);
-    places.push_back({PlaceKind::Scores, QStringLiteral("Scores"), shown(ScoresInWords(game)),
+    places.push_back({PlaceKind::Scores, Speech::tr("Scores"), shown(ScoresInWords(game)),
                       QRect(QPoint(PanelBoxLeft(W), panelTop),
                             QPoint(PanelBoxRight(W) - 1, panelTop + PanelBoxHeight - 1))});
     if (covered) {
         places.push_back(
-            {PlaceKind::TopFive, QStringLiteral("Top 5"), TopFiveInWords(top),
+            {PlaceKind::TopFive, Speech::tr("Top 5"), TopFiveInWords(top),
              QRect(QPoint(TopBoxLeft, TopBoxTop), QPoint(TopBoxRight - 1, TopBoxBottom - 1))});
     }
     if (game.Placing == False && game.WinEarned()) {
-        places.push_back({PlaceKind::Win, QStringLiteral("WIN"),
-                          QStringLiteral("WIN, game total %1").arg(game.GameTotal()),
-                          QRect(0, BannerTop(P), bannerWidth, BannerHeight)});
+        places.push_back(
+            {PlaceKind::Win, WinInWords(),
+             //: %1 is the banner's word as it is painted
+             Speech::tr("%1, game total %2").arg(WinInWords(), QString::number(game.GameTotal())),
+             QRect(0, BannerTop(P), bannerWidth, BannerHeight)});
     }
     return places;
 }

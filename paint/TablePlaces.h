@@ -28,6 +28,12 @@ QString CellInWords(int cellCode);
 // The name of the hand in board column 2..5 ("Hand 1" .. "Hand 4").
 QString HandName(int column);
 
+// text, then his heels' points when the cut card scored them: "..., his heels 2".
+QString WithHisHeels(const QString& text, const VantrelGame& game);
+
+// The banner's word as it is painted, so that what is spoken of it matches it.
+QString WinInWords();
+
 // The hands the current card may go to now: "for Hand 2, 3 or 4", "for any hand".
 QString HandsTakingCard(const VantrelGame& game);
 bool EveryHandTakesCard(const VantrelGame& game);

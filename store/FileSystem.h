@@ -16,7 +16,8 @@
 //   * a player's private folder is used only while it is the player's own: owned by
 //     this user and writable by nobody else.
 // Every failure says why, in words a player can act on ("the disk is full"), since the
-// game shows it in its error box.
+// game shows it in its error box. The words are English, in fixed forms that the window
+// says in the player's language (app/StoreReasons.cpp): a new form is added there too.
 //
 // Free of Qt. The POSIX calls live in FileSystemPosix.cpp; another platform provides
 // its own implementation of this header.

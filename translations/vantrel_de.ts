@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Cards</name>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s spoken name: %1 is its rank (Ace, Two, ..., King), %2 its suit</extracomment>
+        <translation>%2-%1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: vantrel [--help] [--version]
@@ -98,6 +174,10 @@ Siehe vantrel(6).
         <source>Please enter your name:</source>
         <translation>Bitte geben Sie Ihren Namen ein:</translation>
     </message>
+    <message>
+        <source>Your game total of %1 enters the Top 5 list at place %2.</source>
+        <translation>Ihre Gesamtsumme von %1 kommt auf Platz %2 der Top-5-Liste.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -163,6 +243,388 @@ Siehe vantrel(6).
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>%1 is the first place.</source>
+        <translation>%1 ist der erste Platz.</translation>
+    </message>
+    <message>
+        <source>%1 is the last place.</source>
+        <translation>%1 ist der letzte Platz.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, Tab and Shift+Tab, Up and Down move between the places, Home and End to the first and the last. Space or Return acts on the place: on the deck it starts a game or the next round, on a hand it places the card there. 1 to 4 place the card in that hand from anywhere. S tells where the game stands, H these keys. Escape closes the Top 5 list. Alt opens the menus, F1 the help.</source>
+        <extracomment>The keys S and H stay S and H in every language</extracomment>
+        <translation>Tasten: Links und Rechts, Tab und Umschalt+Tab, Hoch und Runter wechseln zwischen den Plätzen, Pos1 und Ende zum ersten und zum letzten. Leertaste oder Eingabe wirkt auf den Platz: auf dem Stapel beginnt sie ein Spiel oder die nächste Runde, auf einem Blatt legt sie die Karte dorthin. 1 bis 4 legen die Karte von überall in dieses Blatt. S sagt, wie das Spiel steht, H diese Tasten. Esc schließt die Top-5-Liste. Alt öffnet die Menüs, F1 die Hilfe.</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Letzter Zug</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <extracomment>The key</extracomment>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>H tells the keys</source>
+        <extracomment>H is the key: it stays H in every language</extracomment>
+        <translation>H nennt die Tasten</translation>
+    </message>
+    <message>
+        <source>%1 to %2.</source>
+        <extracomment>A card (%1) was placed in a hand (%2)</extracomment>
+        <translation>%1 in %2.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Round %1.</source>
+        <translation>Runde %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>Dealt: %1.</source>
+        <translation>Ausgeteilt: %1.</translation>
+    </message>
+    <message>
+        <source>Card to place: %1.</source>
+        <translation>Zu legende Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Cut card: %1</source>
+        <translation>Startkarte: %1</translation>
+    </message>
+    <message>
+        <source>%1 score %2</source>
+        <translation>%1 zählt %2</translation>
+    </message>
+    <message>
+        <source>Crib</source>
+        <translation>Crib</translation>
+    </message>
+    <message>
+        <source>Round %1 total %2</source>
+        <translation>Runde %1 insgesamt %2</translation>
+    </message>
+    <message>
+        <source>%1, game total %2.</source>
+        <translation>%1, Gesamtsumme %2.</translation>
+    </message>
+    <message>
+        <source>%1. Game over: total %2.</source>
+        <translation>%1. Spielende: Gesamtsumme %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2!</source>
+        <extracomment>The end of the last count, then the banner&apos;s word as it is painted</extracomment>
+        <translation>%1 %2!</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nächste: %1.</translation>
+    </message>
+    <message>
+        <source>Undo: %1 taken back from %2.</source>
+        <translation>Rückgängig: %1 aus %2 zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>To place again: %1.</source>
+        <translation>Erneut zu legen: %1.</translation>
+    </message>
+    <message>
+        <source>Top 5 list closed.</source>
+        <translation>Top-5-Liste geschlossen.</translation>
+    </message>
+    <message>
+        <source>No game yet. Space on the deck starts one.</source>
+        <translation>Noch kein Spiel. Die Leertaste auf dem Stapel beginnt eines.</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2. Card to place: %3, %4. %5 cards left to place. Game total %6.</source>
+        <translation>Runde %1 von %2. Zu legende Karte: %3, %4. Noch %5 Karten zu legen. Gesamtsumme %6.</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 counted: %3. Game total %4. Space on the deck for the next round.</source>
+        <translation>Runde %1 von %2 gezählt: %3. Gesamtsumme %4. Leertaste auf dem Stapel für die nächste Runde.</translation>
+    </message>
+    <message>
+        <source>Game over: total %1, %2. Space on the deck starts a new game.</source>
+        <extracomment>%2 is the banner&apos;s word as it is painted</extracomment>
+        <translation>Spielende: Gesamtsumme %1, %2. Die Leertaste auf dem Stapel beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Game over: total %1. Space on the deck starts a new game.</source>
+        <translation>Spielende: Gesamtsumme %1. Die Leertaste auf dem Stapel beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>The Top 5 list covers the table; Escape closes it.</source>
+        <translation>Die Top-5-Liste verdeckt den Tisch; Esc schließt sie.</translation>
+    </message>
+    <message>
+        <source>%1 is full.</source>
+        <translation>%1 ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 already has its card in row %2: under the regular rules every hand gets a card in that row first.</source>
+        <translation>%1 hat seine Karte in Reihe %2 schon: Nach den normalen Regeln bekommt erst jedes Blatt eine Karte in dieser Reihe.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>Wertung %1</translation>
+    </message>
+    <message>
+        <source>fifteens %1</source>
+        <translation>Fünfzehner %1</translation>
+    </message>
+    <message>
+        <source>pairs %1</source>
+        <translation>Paare %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>Sequenzen %1</translation>
+    </message>
+    <message>
+        <source>flush %1</source>
+        <translation>Flush %1</translation>
+    </message>
+    <message>
+        <source>nobs %1</source>
+        <translation>Nobs %1</translation>
+    </message>
+    <message>
+        <source>Space for the next game</source>
+        <translation>Leertaste für das nächste Spiel</translation>
+    </message>
+    <message>
+        <source>Space for the next round</source>
+        <translation>Leertaste für die nächste Runde</translation>
+    </message>
+    <message>
+        <source>Card to place: %1, %2</source>
+        <translation>Zu legende Karte: %1, %2</translation>
+    </message>
+    <message>
+        <source>Face down. Space starts a game; H tells the keys</source>
+        <translation>Verdeckt. Die Leertaste beginnt ein Spiel; H nennt die Tasten</translation>
+    </message>
+    <message>
+        <source>Card to place: %1</source>
+        <translation>Zu legende Karte: %1</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Runde %1: %2</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Gesamt %1</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>The Vantrel Top 5 list: %1. Escape closes it.</source>
+        <translation>Die Vantrel Top-5-Liste: %1. Esc schließt sie.</translation>
+    </message>
+    <message>
+        <source>for any hand</source>
+        <translation>für jedes Blatt</translation>
+    </message>
+    <message>
+        <source>for no hand</source>
+        <translation>für kein Blatt</translation>
+    </message>
+    <message>
+        <source>for Hand %1</source>
+        <translation>für Blatt %1</translation>
+    </message>
+    <message>
+        <source>for Hand %1 or %2</source>
+        <translation>für Blatt %1 oder %2</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Blatt %1</translation>
+    </message>
+    <message>
+        <source>%1, his heels %2</source>
+        <translation>%1, His Heels %2</translation>
+    </message>
+    <message>
+        <source>covered by the Top 5 list</source>
+        <translation>von der Top-5-Liste verdeckt</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Cut card</source>
+        <translation>Startkarte</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Top 5</source>
+        <translation>Top 5</translation>
+    </message>
+    <message>
+        <source>%1, game total %2</source>
+        <extracomment>%1 is the banner&apos;s word as it is painted</extracomment>
+        <translation>%1, Gesamtsumme %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoreReason</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file (%1), then why it could not be read or saved (%2)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file of one name</source>
+        <translation>%1 ist keine gewöhnliche Datei mit nur einem Namen</translation>
+    </message>
+    <message>
+        <source>%1 keeps vanishing</source>
+        <translation>%1 verschwindet immer wieder</translation>
+    </message>
+    <message>
+        <source>another program is using %1</source>
+        <translation>ein anderes Programm benutzt %1</translation>
+    </message>
+    <message>
+        <source>another program holds %1</source>
+        <translation>ein anderes Programm hält %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened: %1</source>
+        <translation>ihr Ordner kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 is refused: %2</source>
+        <translation>ihr Ordner %1 wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>a new file cannot be made: %1</source>
+        <translation>eine neue Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the copy of its hand-edited text cannot be made: %1</source>
+        <translation>die Kopie ihres von Hand bearbeiteten Textes kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>this user may not do that there</source>
+        <translation>dieser Benutzer darf das dort nicht</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>der Datenträger meldete einen Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it has more than one name (a hard link)</source>
+        <translation>sie hat mehr als einen Namen (ein harter Link)</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>it is larger than a store file may be</source>
+        <translation>sie ist größer, als eine Speicherdatei sein darf</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>sie ist ein Link</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>andere Benutzer dürfen hineinschreiben</translation>
+    </message>
+    <message>
+        <source>this player&apos;s file is in the way of every save; remove it</source>
+        <translation>eine Datei dieses Spielers steht jedem Speichern im Weg; entfernen Sie sie</translation>
+    </message>
+    <message>
+        <source>this player&apos;s folder is in the way of every save; remove it</source>
+        <translation>ein Ordner dieses Spielers steht jedem Speichern im Weg; entfernen Sie ihn</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file is in the way of every save; its owner or an administrator must remove it</source>
+        <translation>eine Datei eines anderen Benutzers steht jedem Speichern im Weg; ihr Besitzer oder ein Administrator muss sie entfernen</translation>
+    </message>
+    <message>
+        <source>another user&apos;s folder is in the way of every save; its owner or an administrator must remove it</source>
+        <translation>ein Ordner eines anderen Benutzers steht jedem Speichern im Weg; sein Besitzer oder ein Administrator muss ihn entfernen</translation>
+    </message>
+    <message>
+        <source>the saved file would be larger than a store file may be</source>
+        <translation>die gespeicherte Datei wäre größer, als eine Speicherdatei sein darf</translation>
+    </message>
+    <message>
+        <source>the key is closed</source>
+        <translation>der Schlüssel ist geschlossen</translation>
+    </message>
+    <message>
+        <source>a value name may not hold a control character</source>
+        <translation>ein Wertname darf kein Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>the record&apos;s key has no path</source>
+        <translation>der Schlüssel des Spielstands hat keinen Pfad</translation>
+    </message>
+    <message>
+        <source>no home folder is known for this user: HOME is not an absolute path and the password database names none</source>
+        <translation>für diesen Benutzer ist kein Home-Ordner bekannt: HOME ist kein absoluter Pfad, und die Passwortdatenbank nennt keinen</translation>
+    </message>
+</context>
+<context>
     <name>TVantrelForm</name>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
@@ -212,7 +674,7 @@ Siehe vantrel(6).
     <message>
         <source>WIN</source>
         <extracomment>The banner of a game total of 180 or more, written every 48 pixels</extracomment>
-        <translation>TOP</translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Click

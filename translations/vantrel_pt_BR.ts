@@ -2,6 +2,82 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Cards</name>
+    <message>
+        <source>Ace</source>
+        <translation>Ás</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Dois</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Três</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Quatro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Cinco</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Seis</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sete</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Oito</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valete</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dama</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rei</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>copas</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>paus</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>ouros</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>espadas</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card&apos;s spoken name: %1 is its rank (Ace, Two, ..., King), %2 its suit</extracomment>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: vantrel [--help] [--version]
@@ -98,6 +174,10 @@ Veja vantrel(6).
         <source>Please enter your name:</source>
         <translation>Digite seu nome:</translation>
     </message>
+    <message>
+        <source>Your game total of %1 enters the Top 5 list at place %2.</source>
+        <translation>Seu total de %1 entra no Top 5 na posição %2.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -163,6 +243,388 @@ Veja vantrel(6).
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>%1 is the first place.</source>
+        <translation>%1 é o primeiro lugar.</translation>
+    </message>
+    <message>
+        <source>%1 is the last place.</source>
+        <translation>%1 é o último lugar.</translation>
+    </message>
+    <message>
+        <source>Keys: Left and Right, Tab and Shift+Tab, Up and Down move between the places, Home and End to the first and the last. Space or Return acts on the place: on the deck it starts a game or the next round, on a hand it places the card there. 1 to 4 place the card in that hand from anywhere. S tells where the game stands, H these keys. Escape closes the Top 5 list. Alt opens the menus, F1 the help.</source>
+        <extracomment>The keys S and H stay S and H in every language</extracomment>
+        <translation>Teclas: Esquerda e Direita, Tab e Shift+Tab, Cima e Baixo passam de um lugar a outro, Home e End para o primeiro e o último. Espaço ou Enter age sobre o lugar: no monte começa uma partida ou a próxima rodada, numa mão coloca a carta ali. 1 a 4 colocam a carta nessa mão de qualquer lugar. S diz como está a partida, H estas teclas. Esc fecha o Top 5. Alt abre os menus, F1 a ajuda.</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Última jogada</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <extracomment>The key</extracomment>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>H tells the keys</source>
+        <extracomment>H is the key: it stays H in every language</extracomment>
+        <translation>H diz as teclas</translation>
+    </message>
+    <message>
+        <source>%1 to %2.</source>
+        <extracomment>A card (%1) was placed in a hand (%2)</extracomment>
+        <translation>%1 para %2.</translation>
+    </message>
+    <message>
+        <source>New game.</source>
+        <translation>Nova partida.</translation>
+    </message>
+    <message>
+        <source>Round %1.</source>
+        <translation>Rodada %1.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>Dealt: %1.</source>
+        <translation>Distribuídas: %1.</translation>
+    </message>
+    <message>
+        <source>Card to place: %1.</source>
+        <translation>Carta a colocar: %1.</translation>
+    </message>
+    <message>
+        <source>Cut card: %1</source>
+        <translation>Carta de corte: %1</translation>
+    </message>
+    <message>
+        <source>%1 score %2</source>
+        <translation>%1 marca %2</translation>
+    </message>
+    <message>
+        <source>Crib</source>
+        <translation>Crib</translation>
+    </message>
+    <message>
+        <source>Round %1 total %2</source>
+        <translation>Rodada %1 total %2</translation>
+    </message>
+    <message>
+        <source>%1, game total %2.</source>
+        <translation>%1, total da partida %2.</translation>
+    </message>
+    <message>
+        <source>%1. Game over: total %2.</source>
+        <translation>%1. Fim da partida: total %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2!</source>
+        <extracomment>The end of the last count, then the banner&apos;s word as it is painted</extracomment>
+        <translation>%1 %2!</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Próxima: %1.</translation>
+    </message>
+    <message>
+        <source>Undo: %1 taken back from %2.</source>
+        <translation>Desfazer: %1 volta de %2.</translation>
+    </message>
+    <message>
+        <source>To place again: %1.</source>
+        <translation>A colocar de novo: %1.</translation>
+    </message>
+    <message>
+        <source>Top 5 list closed.</source>
+        <translation>Top 5 fechado.</translation>
+    </message>
+    <message>
+        <source>No game yet. Space on the deck starts one.</source>
+        <translation>Ainda não há partida. Espaço no monte começa uma.</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2. Card to place: %3, %4. %5 cards left to place. Game total %6.</source>
+        <translation>Rodada %1 de %2. Carta a colocar: %3, %4. Faltam %5 cartas a colocar. Total da partida %6.</translation>
+    </message>
+    <message>
+        <source>Round %1 of %2 counted: %3. Game total %4. Space on the deck for the next round.</source>
+        <translation>Rodada %1 de %2 contada: %3. Total da partida %4. Espaço no monte para a próxima rodada.</translation>
+    </message>
+    <message>
+        <source>Game over: total %1, %2. Space on the deck starts a new game.</source>
+        <extracomment>%2 is the banner&apos;s word as it is painted</extracomment>
+        <translation>Fim da partida: total %1, %2. Espaço no monte começa uma nova partida.</translation>
+    </message>
+    <message>
+        <source>Game over: total %1. Space on the deck starts a new game.</source>
+        <translation>Fim da partida: total %1. Espaço no monte começa uma nova partida.</translation>
+    </message>
+    <message>
+        <source>The Top 5 list covers the table; Escape closes it.</source>
+        <translation>O Top 5 cobre a mesa; Esc o fecha.</translation>
+    </message>
+    <message>
+        <source>%1 is full.</source>
+        <translation>%1 está cheia.</translation>
+    </message>
+    <message>
+        <source>%1 already has its card in row %2: under the regular rules every hand gets a card in that row first.</source>
+        <translation>%1 já tem sua carta na fileira %2: pelas regras normais, cada mão recebe primeiro uma carta nessa fileira.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>sem cartas</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>pontos %1</translation>
+    </message>
+    <message>
+        <source>fifteens %1</source>
+        <translation>quinzes %1</translation>
+    </message>
+    <message>
+        <source>pairs %1</source>
+        <translation>pares %1</translation>
+    </message>
+    <message>
+        <source>runs %1</source>
+        <translation>sequências %1</translation>
+    </message>
+    <message>
+        <source>flush %1</source>
+        <translation>flush %1</translation>
+    </message>
+    <message>
+        <source>nobs %1</source>
+        <translation>nobs %1</translation>
+    </message>
+    <message>
+        <source>Space for the next game</source>
+        <translation>Espaço para a próxima partida</translation>
+    </message>
+    <message>
+        <source>Space for the next round</source>
+        <translation>Espaço para a próxima rodada</translation>
+    </message>
+    <message>
+        <source>Card to place: %1, %2</source>
+        <translation>Carta a colocar: %1, %2</translation>
+    </message>
+    <message>
+        <source>Face down. Space starts a game; H tells the keys</source>
+        <translation>Virado para baixo. Espaço começa uma partida; H diz as teclas</translation>
+    </message>
+    <message>
+        <source>Card to place: %1</source>
+        <translation>Carta a colocar: %1</translation>
+    </message>
+    <message>
+        <source>Round %1: %2</source>
+        <translation>Rodada %1: %2</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>virada para baixo</translation>
+    </message>
+    <message>
+        <source>The Vantrel Top 5 list: %1. Escape closes it.</source>
+        <translation>O Top 5 do Vantrel: %1. Esc o fecha.</translation>
+    </message>
+    <message>
+        <source>for any hand</source>
+        <translation>para qualquer mão</translation>
+    </message>
+    <message>
+        <source>for no hand</source>
+        <translation>para nenhuma mão</translation>
+    </message>
+    <message>
+        <source>for Hand %1</source>
+        <translation>para a mão %1</translation>
+    </message>
+    <message>
+        <source>for Hand %1 or %2</source>
+        <translation>para a mão %1 ou %2</translation>
+    </message>
+    <message>
+        <source>Hand %1</source>
+        <translation>Mão %1</translation>
+    </message>
+    <message>
+        <source>%1, his heels %2</source>
+        <translation>%1, his heels %2</translation>
+    </message>
+    <message>
+        <source>covered by the Top 5 list</source>
+        <translation>coberto pelo Top 5</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Monte</translation>
+    </message>
+    <message>
+        <source>Cut card</source>
+        <translation>Carta de corte</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Pontuações</translation>
+    </message>
+    <message>
+        <source>Top 5</source>
+        <translation>Top 5</translation>
+    </message>
+    <message>
+        <source>%1, game total %2</source>
+        <extracomment>%1 is the banner&apos;s word as it is painted</extracomment>
+        <translation>%1, total da partida %2</translation>
+    </message>
+</context>
+<context>
+    <name>StoreReason</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file (%1), then why it could not be read or saved (%2)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation>não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file of one name</source>
+        <translation>%1 não é um arquivo comum de um só nome</translation>
+    </message>
+    <message>
+        <source>%1 keeps vanishing</source>
+        <translation>%1 desaparece sem parar</translation>
+    </message>
+    <message>
+        <source>another program is using %1</source>
+        <translation>outro programa está usando %1</translation>
+    </message>
+    <message>
+        <source>another program holds %1</source>
+        <translation>outro programa está segurando %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>its folder cannot be opened: %1</source>
+        <translation>não é possível abrir a pasta dele: %1</translation>
+    </message>
+    <message>
+        <source>its folder %1 is refused: %2</source>
+        <translation>a pasta %1 dele é recusada: %2</translation>
+    </message>
+    <message>
+        <source>a new file cannot be made: %1</source>
+        <translation>não é possível criar um arquivo novo: %1</translation>
+    </message>
+    <message>
+        <source>the copy of its hand-edited text cannot be made: %1</source>
+        <translation>não é possível fazer a cópia do texto dele editado à mão: %1</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>a cota de disco se esgotou</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>o sistema de arquivos é somente leitura</translation>
+    </message>
+    <message>
+        <source>this user may not do that there</source>
+        <translation>este usuário não pode fazer isso ali</translation>
+    </message>
+    <message>
+        <source>the disk reported an input/output error</source>
+        <translation>o disco informou um erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it has more than one name (a hard link)</source>
+        <translation>tem mais de um nome (um link físico)</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>it is larger than a store file may be</source>
+        <translation>é maior do que um arquivo de dados pode ser</translation>
+    </message>
+    <message>
+        <source>it is a link</source>
+        <translation>é um link</translation>
+    </message>
+    <message>
+        <source>other users may write to it</source>
+        <translation>outros usuários podem escrever nela</translation>
+    </message>
+    <message>
+        <source>this player&apos;s file is in the way of every save; remove it</source>
+        <translation>um arquivo deste jogador impede todo salvamento; remova-o</translation>
+    </message>
+    <message>
+        <source>this player&apos;s folder is in the way of every save; remove it</source>
+        <translation>uma pasta deste jogador impede todo salvamento; remova-a</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file is in the way of every save; its owner or an administrator must remove it</source>
+        <translation>um arquivo de outro usuário impede todo salvamento; o dono ou um administrador precisa removê-lo</translation>
+    </message>
+    <message>
+        <source>another user&apos;s folder is in the way of every save; its owner or an administrator must remove it</source>
+        <translation>uma pasta de outro usuário impede todo salvamento; o dono ou um administrador precisa removê-la</translation>
+    </message>
+    <message>
+        <source>the saved file would be larger than a store file may be</source>
+        <translation>o arquivo salvo seria maior do que um arquivo de dados pode ser</translation>
+    </message>
+    <message>
+        <source>the key is closed</source>
+        <translation>a chave está fechada</translation>
+    </message>
+    <message>
+        <source>a value name may not hold a control character</source>
+        <translation>um nome de valor não pode conter caractere de controle</translation>
+    </message>
+    <message>
+        <source>the record&apos;s key has no path</source>
+        <translation>a chave do registro não tem caminho</translation>
+    </message>
+    <message>
+        <source>no home folder is known for this user: HOME is not an absolute path and the password database names none</source>
+        <translation>nenhuma pasta pessoal é conhecida para este usuário: HOME não é um caminho absoluto e o banco de dados de senhas não indica nenhuma</translation>
+    </message>
+</context>
+<context>
     <name>TVantrelForm</name>
     <message>
         <source>Failed to set data for &apos;%1&apos;</source>
@@ -212,7 +674,7 @@ Veja vantrel(6).
     <message>
         <source>WIN</source>
         <extracomment>The banner of a game total of 180 or more, written every 48 pixels</extracomment>
-        <translation>TOP</translation>
+        <translation>WIN</translation>
     </message>
     <message>
         <source>Click
