@@ -45,8 +45,16 @@ QUrl DocumentTarget(const QString& file)
     return QUrl::fromLocalFile(QDir::current().absoluteFilePath(name));
 }
 
-HelpOpener::HelpOpener(const Desktop& desktop, QString installedFolder)
-    : desktop_(desktop), installedFolder_(std::move(installedFolder))
+QString HelpDocumentNameIn(const QString& language)
+{
+    const QString english = QString::fromLatin1(HelpDocumentName);
+    return language.isEmpty() ? english : english.chopped(4) + language + QStringLiteral(".html");
+}
+
+HelpOpener::HelpOpener(const Desktop& desktop, QString installedFolder, QString language)
+    : desktop_(desktop),
+      installedFolder_(std::move(installedFolder)),
+      language_(std::move(language))
 {
 }
 
@@ -63,19 +71,28 @@ void HelpOpener::OpenDocument(const QString& file, const QString& parameters,
 
 void HelpOpener::ShowHelp(QWidget* owner) const
 {
-    const QString name = QString::fromLatin1(HelpDocumentName);
+    const QString english = QString::fromLatin1(HelpDocumentName);
+    if ((!language_.isEmpty() && OpenHelpDocument(HelpDocumentNameIn(language_))) ||
+        OpenHelpDocument(english)) {
+        return;
+    }
+    desktop_.showError(owner, MissingHelpText(english));
+}
+
+bool HelpOpener::OpenHelpDocument(const QString& name) const
+{
     if (QFileInfo(QDir::current(), name).isFile()) {
         OpenDocument(name, QString(), QString(), ShowNormalActivated);
-        return;
+        return true;
     }
     const QFileInfo installed(QDir(installedFolder_), name);
     if (!installedFolder_.isEmpty() && installed.isFile()) {
         // Handed to the desktop whole: the installed copy's full path may well be
         // longer than the shell's buffer that a bare file name travels in.
         desktop_.openUrl(QUrl::fromLocalFile(installed.absoluteFilePath()));
-        return;
+        return true;
     }
-    desktop_.showError(owner, MissingHelpText(name));
+    return false;
 }
 
 QString HelpOpener::MissingHelpText(const QString& name) const

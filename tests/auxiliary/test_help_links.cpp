@@ -34,8 +34,11 @@ private slots:
     {
         startFolder_ = QDir::currentPath();
         QVERIFY(workingFolder_.isValid() && installedFolder_.isValid());
-        QFile::remove(workingFolder_.filePath(QStringLiteral("Vantrel0.html")));
-        QFile::remove(installedFolder_.filePath(QStringLiteral("Vantrel0.html")));
+        for (const QTemporaryDir* folder : {&workingFolder_, &installedFolder_}) {
+            for (const QString& name : QDir(folder->path()).entryList({"Vantrel0*.html"})) {
+                QFile::remove(folder->filePath(name));
+            }
+        }
         QVERIFY(QDir::setCurrent(workingFolder_.path()));
     }
     void cleanup() { QDir::setCurrent(startFolder_); }
@@ -59,6 +62,40 @@ private slots:
         help.ShowHelp(nullptr);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(installed)});
         QVERIFY(desktop.errors.isEmpty());
+    }
+
+    // The document in the player's language first, each looked up here and then where
+    // it is installed; the English one when that language has none.
+    void helpOpensThePlayersLanguageBeforeEnglish_data()
+    {
+        QTest::addColumn<QStringList>("documents");  // "here/..." or "installed/..."
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("both here") << QStringList{"here/Vantrel0.de.html", "here/Vantrel0.html"}
+                                   << "here/Vantrel0.de.html";
+        QTest::newRow("installed German before English here")
+            << QStringList{"installed/Vantrel0.de.html", "here/Vantrel0.html"}
+            << "installed/Vantrel0.de.html";
+        QTest::newRow("no German")
+            << QStringList{"here/Vantrel0.fr.html", "installed/Vantrel0.html"}
+            << "installed/Vantrel0.html";
+    }
+    void helpOpensThePlayersLanguageBeforeEnglish()
+    {
+        QFETCH(QStringList, documents);
+        QFETCH(QString, opened);
+        const auto pathOf = [this](const QString& where) {
+            const QTemporaryDir& folder =
+                where.startsWith("here") ? workingFolder_ : installedFolder_;
+            return folder.filePath(where.section(QLatin1Char('/'), 1));
+        };
+        for (const QString& document : documents) {
+            QFile file(pathOf(document));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FakeDesktop desktop;
+        const HelpOpener help(desktop.desktop(), installedFolder_.path(), QStringLiteral("de"));
+        help.ShowHelp(nullptr);
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(pathOf(opened))});
     }
 
     // The 254-character cut is for a bare name; an installed path is handed on whole.

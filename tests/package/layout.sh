@@ -8,7 +8,7 @@ check_layout() {
         "share/metainfo/$id.metainfo.xml"
         "share/icons/hicolor/scalable/apps/$id.svg"
         share/man/man6/vantrel.6.gz share/man/man6/vantrel-count.6.gz
-        share/vantrel/Vantrel0.html
+        share/vantrel/Vantrel0.html share/vantrel/Vantrel0.{de,fr,es,it,nl,pt_BR}.html
         share/doc/vantrel/LICENSE share/doc/vantrel/LICENSE-LiberationSans.txt
         share/doc/vantrel/copyright share/doc/vantrel/changelog.gz
     )

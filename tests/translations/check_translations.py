@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """LUPDATE LRELEASE SOURCES_LIST ROOT 'OPTIONS' FILE.ts...: lupdate over the sources leaves
-each file as it is, nothing is unfinished, translations keep placeholders and '&'."""
+each file as it is, nothing is unfinished, translations keep placeholders and '&', and each
+language has a help document with the English one's sections."""
 import pathlib, re, shutil, subprocess, sys, tempfile, xml.etree.ElementTree as ET
 
 lupdate, lrelease, sources_list, root, options, *ts_files = sys.argv[1:]
@@ -24,5 +25,13 @@ with tempfile.TemporaryDirectory() as work:
             for mark in (r"%\d", "&"):
                 if sorted(re.findall(mark, source)) != sorted(re.findall(mark, translation or "")):
                     failures.append(f"{ts.name}: {translation!r} loses {mark} of {source!r}")
+# Each language's help document has the English one's sections and links, so a section
+# added to the English help fails here until every language has it.
+help = pathlib.Path(root, "resources/help")
+places = lambda page: re.findall(r'(?:id|href)="#?([^"]+)"', page.read_text(encoding="utf-8"))
+for ts in map(pathlib.Path, ts_files):
+    page = help / ts.name.replace("vantrel_", "Vantrel0.").replace(".ts", ".html")
+    if not page.exists() or places(page) != places(help / "Vantrel0.html"):
+        failures.append(f"{page.name}: missing, or its sections differ from Vantrel0.html's")
 print("\n".join(failures) or f"{len(ts_files)} translation files complete and up to date")
 sys.exit(1 if failures else 0)
