@@ -432,7 +432,7 @@ Siehe vantrel(6).
     </message>
     <message>
         <source>Total %1</source>
-        <translation>Gesamt %1</translation>
+        <translation>Summe %1</translation>
     </message>
     <message>
         <source>face down</source>
@@ -660,7 +660,7 @@ Siehe vantrel(6).
     <message>
         <source>Total</source>
         <extracomment>The score panel&apos;s last column: the game total</extracomment>
-        <translation>Gesamt</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>...The Vantrel Top 5 List...</source>

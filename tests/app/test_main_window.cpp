@@ -1,5 +1,6 @@
 // The main window on the offscreen platform: its menu, options and the game driven
 // through the real window's commands.
+#include <QAccessible>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -131,17 +132,25 @@ private slots:
     }
 
     // A player whose desktop speaks another language meets it in the menu, with access
-    // keys that stay unique, the boxes, Qt's own buttons and the words on the table.
+    // keys that stay unique, the boxes, Qt's own buttons, the words on the table and what
+    // a screen reader reads of the deck once a game starts.
     void eachLanguageSpeaksInTheWindowAndOnTheTable_data()
     {
-        QTest::addColumn<QStringList>("seen");  // language, menu, box, Qt's Cancel, a word
+        // language, menu, box, Qt's Cancel, a word, the deck's description
+        QTest::addColumn<QStringList>("seen");
         for (const QStringList& seen :
-             QList<QStringList>{{"de", "&Spiel", "Bestätigen", "Abbrechen", "Runde"},
-                                {"fr", "&Partie", "Confirmer", "Annuler", "Manche"},
-                                {"es", "&Juego", "Confirmar", "Cancelar", "Ronda"},
-                                {"it", "&Partita", "Conferma", "Annulla", "Turno"},
-                                {"nl", "&Spel", "Bevestigen", "Annuleren", "Ronde"},
-                                {"pt_BR", "&Jogo", "Confirmar", "Cancelar", "Rodada"}}) {
+             QList<QStringList>{{"de", "&Spiel", "Bestätigen", "Abbrechen", "Runde",
+                                 "Zu legende Karte: Herz-Drei, für jedes Blatt"},
+                                {"fr", "&Partie", "Confirmer", "Annuler", "Manche",
+                                 "Carte à placer : Trois de cœur, pour n'importe quelle main"},
+                                {"es", "&Juego", "Confirmar", "Cancelar", "Ronda",
+                                 "Carta por colocar: Tres de corazones, para cualquier mano"},
+                                {"it", "&Partita", "Conferma", "Annulla", "Turno",
+                                 "Carta da mettere: Tre di cuori, per qualsiasi mano"},
+                                {"nl", "&Spel", "Bevestigen", "Annuleren", "Ronde",
+                                 "Te leggen kaart: Harten drie, voor elke hand"},
+                                {"pt_BR", "&Jogo", "Confirmar", "Cancelar", "Rodada",
+                                 "Carta a colocar: Três de copas, para qualquer mão"}}) {
             QTest::newRow(qPrintable(seen[0])) << seen;
         }
     }
@@ -173,6 +182,9 @@ private slots:
         const QRect word(0, 370, canvas.TextWidth(seen[4]), canvas.TextHeight(seen[4]));
         const QImage& surface = PaintBoxOf(Form())->Surface();
         QCOMPARE(surface.copy(word.translated(86, 292 - 370)), surface.copy(word));
+        Item("MenuGameNewItem")->trigger();
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(PaintBoxOf(Form()));
+        QCOMPARE(table->child(0)->text(QAccessible::Description), seen[5]);
     }
 
     void windowStartsWithTheTitleTheRegularSizeAndAnEmptyTable()

@@ -10,6 +10,7 @@
 
 #include "RecordFixture.h"
 #include "TopFiveText.h"
+#include "platform/Languages.h"
 
 using namespace vantrel;
 using namespace vantrel::testing;
@@ -96,18 +97,30 @@ private slots:
     }
 
     // Another copy holds the lock while a game ends: the box names the file and the
-    // lock, the entry stays pending through View High Scores, and the next save that
-    // succeeds (Quit, or the close box, which saves nothing else) stores it once.
+    // lock, in the player's language, the entry stays pending through View High Scores,
+    // and the next save that succeeds (Quit, or the close box, which saves nothing else)
+    // stores it once.
     void entryRefusedByABusyLockIsStoredByTheNextSave_data()
     {
         QTest::addColumn<bool>("quit");
-        QTest::newRow("Quit") << true;
-        QTest::newRow("close box") << false;
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("error");  // %1 is the store file
+        QTest::newRow("Quit") << true << ""
+                              << "Failed to set data for 'fRegInfo'\n"
+                                 "%1: another program holds machine.reg.lock";
+        QTest::newRow("close box, on a German desktop")
+            << false << "de"
+            << "Die Daten für 'fRegInfo' konnten nicht gespeichert werden\n"
+               "%1: ein anderes Programm hält machine.reg.lock";
     }
 
     void entryRefusedByABusyLockIsStoredByTheNextSave()
     {
         QFETCH(bool, quit);
+        QFETCH(QString, language);
+        QFETCH(QString, error);
+        const ProgramLanguage texts({language});
+        texts.Install();
         StoreRecord(ExampleRecord());
         auto form = StartForm();
         MenuItem(*form, "MenuOptionsSetLargeCards")->trigger();
@@ -115,8 +128,7 @@ private slots:
         desktop_->nameAnswer = "Lee";
         form->GameTotal() = 121;
         FormProbe(*form).RunHandler([&] { FormProbe(*form).CheckHighScore(); });
-        QCOMPARE(desktop_->errors, QStringList{"Failed to set data for 'fRegInfo'\n" + StoreFile() +
-                                               ": another program holds machine.reg.lock"});
+        QCOMPARE(desktop_->errors, QStringList{error.arg(StoreFile())});
         MenuItem(*form, "MenuGameHighScoresItem")->trigger();
         QCOMPARE(TopFiveText(FormProbe(*form).Record()),
                  QString("150 A, 121 Lee, 120 B, 120 C, 90 D"));

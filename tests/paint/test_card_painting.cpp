@@ -1,11 +1,15 @@
 // Card painting read back from the surface: faces, pips, backs, open slots, erase
 // and the next-round prompt, at both card sizes.
+#include <QFontMetrics>
 #include <QtTest>
+
+#include <algorithm>
 
 #include "TableFixture.h"
 #include "paint/Canvas.h"
 #include "paint/Colours.h"
 #include "paint/PaintBox.h"
+#include "paint/TableFont.h"
 #include "paint/TableWords.h"
 #include "platform/Languages.h"
 
@@ -282,11 +286,15 @@ private slots:
                 const QString english = QString::fromUtf8(place.word);
                 const QString text = vantrel::TableWords::Translated(place.word);
                 // The prompt's lines stand one under another: no more than in English.
+                // A line reaches as far as its box or its ink, whichever is further:
+                // all of it must stay left of where the painter cuts.
+                const QFontMetrics metrics(vantrel::TableFont(place.points));
                 for (const QString& line : text.split(QLatin1Char('\n'))) {
                     const QString shown = language.isEmpty() ? Lengthened(line) : line;
+                    const int reach = std::max(metrics.horizontalAdvance(shown),
+                                               metrics.boundingRect(shown).right() + 1);
                     if (text.count(QLatin1Char('\n')) > english.count(QLatin1Char('\n')) ||
-                        place.left + TextImage(shown, place.points, Black, White).width() >
-                            place.right) {
+                        place.left + reach > place.right) {
                         overflowing << english;
                     }
                 }
