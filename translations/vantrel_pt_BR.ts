@@ -255,7 +255,7 @@ Veja vantrel(6).
     <message>
         <source>Keys: Left and Right, Tab and Shift+Tab, Up and Down move between the places, Home and End to the first and the last. Space or Return acts on the place: on the deck it starts a game or the next round, on a hand it places the card there. 1 to 4 place the card in that hand from anywhere. S tells where the game stands, H these keys. Escape closes the Top 5 list. Alt opens the menus, F1 the help.</source>
         <extracomment>The keys S and H stay S and H in every language</extracomment>
-        <translation>Teclas: Esquerda e Direita, Tab e Shift+Tab, Cima e Baixo passam de um lugar a outro, Home e End para o primeiro e o último. Espaço ou Enter age sobre o lugar: no monte começa uma partida ou a próxima rodada, numa mão coloca a carta ali. 1 a 4 colocam a carta nessa mão de qualquer lugar. S diz como está a partida, H estas teclas. Esc fecha o Top 5. Alt abre os menus, F1 a ajuda.</translation>
+        <translation>Teclas: Esquerda e Direita, Tab e Shift+Tab, Cima e Baixo passam de um lugar a outro, Home e End para o primeiro e o último. Espaço ou Enter age sobre o lugar: no monte começa um jogo ou a próxima rodada, numa mão coloca a carta ali. 1 a 4 colocam a carta nessa mão de qualquer lugar. S diz como está o jogo, H estas teclas. Esc fecha o Top 5. Alt abre os menus, F1 a ajuda.</translation>
     </message>
     <message>
         <source>Last move</source>
@@ -282,7 +282,7 @@ Veja vantrel(6).
     </message>
     <message>
         <source>New game.</source>
-        <translation>Nova partida.</translation>
+        <translation>Novo jogo.</translation>
     </message>
     <message>
         <source>Round %1.</source>
@@ -318,11 +318,11 @@ Veja vantrel(6).
     </message>
     <message>
         <source>%1, game total %2.</source>
-        <translation>%1, total da partida %2.</translation>
+        <translation>%1, total do jogo %2.</translation>
     </message>
     <message>
         <source>%1. Game over: total %2.</source>
-        <translation>%1. Fim da partida: total %2.</translation>
+        <translation>%1. Fim do jogo: total %2.</translation>
     </message>
     <message>
         <source>%1 %2!</source>
@@ -347,24 +347,24 @@ Veja vantrel(6).
     </message>
     <message>
         <source>No game yet. Space on the deck starts one.</source>
-        <translation>Ainda não há partida. Espaço no monte começa uma.</translation>
+        <translation>Ainda não há jogo. Espaço no monte começa um.</translation>
     </message>
     <message>
         <source>Round %1 of %2. Card to place: %3, %4. %5 cards left to place. Game total %6.</source>
-        <translation>Rodada %1 de %2. Carta a colocar: %3, %4. Faltam %5 cartas a colocar. Total da partida %6.</translation>
+        <translation>Rodada %1 de %2. Carta a colocar: %3, %4. Faltam %5 cartas a colocar. Total do jogo %6.</translation>
     </message>
     <message>
         <source>Round %1 of %2 counted: %3. Game total %4. Space on the deck for the next round.</source>
-        <translation>Rodada %1 de %2 contada: %3. Total da partida %4. Espaço no monte para a próxima rodada.</translation>
+        <translation>Rodada %1 de %2 contada: %3. Total do jogo %4. Espaço no monte para a próxima rodada.</translation>
     </message>
     <message>
         <source>Game over: total %1, %2. Space on the deck starts a new game.</source>
         <extracomment>%2 is the banner&apos;s word as it is painted</extracomment>
-        <translation>Fim da partida: total %1, %2. Espaço no monte começa uma nova partida.</translation>
+        <translation>Fim do jogo: total %1, %2. Espaço no monte começa um novo jogo.</translation>
     </message>
     <message>
         <source>Game over: total %1. Space on the deck starts a new game.</source>
-        <translation>Fim da partida: total %1. Espaço no monte começa uma nova partida.</translation>
+        <translation>Fim do jogo: total %1. Espaço no monte começa um novo jogo.</translation>
     </message>
     <message>
         <source>The Top 5 list covers the table; Escape closes it.</source>
@@ -408,7 +408,7 @@ Veja vantrel(6).
     </message>
     <message>
         <source>Space for the next game</source>
-        <translation>Espaço para a próxima partida</translation>
+        <translation>Espaço para o próximo jogo</translation>
     </message>
     <message>
         <source>Space for the next round</source>
@@ -420,7 +420,7 @@ Veja vantrel(6).
     </message>
     <message>
         <source>Face down. Space starts a game; H tells the keys</source>
-        <translation>Virado para baixo. Espaço começa uma partida; H diz as teclas</translation>
+        <translation>Virado para baixo. Espaço começa um jogo; H diz as teclas</translation>
     </message>
     <message>
         <source>Card to place: %1</source>
@@ -489,7 +489,7 @@ Veja vantrel(6).
     <message>
         <source>%1, game total %2</source>
         <extracomment>%1 is the banner&apos;s word as it is painted</extracomment>
-        <translation>%1, total da partida %2</translation>
+        <translation>%1, total do jogo %2</translation>
     </message>
 </context>
 <context>
