@@ -36,7 +36,8 @@ std::vector<std::string> SplitAtColons(const std::string& list)
 std::vector<std::string> WantedLanguages(const VariableReader& variable)
 {
     const std::string locale = LocaleOfMessages(variable);
-    if (locale.empty() || locale == "C" || locale == "POSIX") {
+    // C.UTF-8 is the C locale in another character set: no language either.
+    if (locale.empty() || locale == "C" || locale.rfind("C.", 0) == 0 || locale == "POSIX") {
         return {};
     }
     const std::string list = variable("LANGUAGE");

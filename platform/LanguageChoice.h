@@ -14,8 +14,8 @@ using VariableReader = std::function<std::string(const char* name)>;
 
 // The languages the desktop asks for, best first, read as gettext reads them, so the
 // program speaks what the desktop's other programs speak. The locale of messages is
-// LC_ALL, else LC_MESSAGES, else LANG. The plain C or POSIX locale (or none) asks for
-// the program's own English and LANGUAGE is not looked at; any other locale is
+// LC_ALL, else LC_MESSAGES, else LANG. The C locale (C.UTF-8 too), POSIX, or none asks
+// for the program's own English and LANGUAGE is not looked at; any other locale is
 // overruled by LANGUAGE, a colon-separated list, when that is set.
 std::vector<std::string> WantedLanguages(const VariableReader& variable);
 std::vector<std::string> WantedLanguages();

@@ -162,8 +162,10 @@ void TestVantrelCount::refusesBadCommandLine()
 // On a German desktop the error is German.
 void TestVantrelCount::speaksTheDesktopsLanguage()
 {
-    qputenv("LANGUAGE", "de");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    qunsetenv("LANGUAGE");
     const Run run = RunCounter({"5H", "5C", "5h", "JS", "5S"});
+    qunsetenv("LC_ALL");
     qputenv("LANGUAGE", "en");
     QCOMPARE(run.err.section(QLatin1Char('\n'), 0, 0),
              QStringLiteral("vantrel-count: Karte '5h' doppelt angegeben (vorher als '5H')"));
