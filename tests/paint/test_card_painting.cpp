@@ -272,7 +272,7 @@ private slots:
             QTest::newRow(language) << QString::fromLatin1(language) << QStringList();
         }
         using namespace vantrel::TableWords;
-        QTest::newRow("40% longer") << QString() << QStringList{TopHeading, Resume, Win};
+        QTest::newRow("40% longer") << QString() << QStringList{TopHeading, Resume, Win, Ace, King};
     }
     void everyLanguagesWordsFitTheirPlaces()
     {
@@ -287,14 +287,17 @@ private slots:
                 const QString text = vantrel::TableWords::Translated(place.word);
                 // The prompt's lines stand one under another: no more than in English.
                 // A line reaches as far as its box or its ink, whichever is further:
-                // all of it must stay left of where the painter cuts.
+                // all of it must stay left of where the painter cuts. A rank, the one
+                // letter words, is cut to its own box in the corner: its ink stays in it.
                 const QFontMetrics metrics(vantrel::TableFont(place.points));
                 for (const QString& line : text.split(QLatin1Char('\n'))) {
                     const QString shown = language.isEmpty() ? Lengthened(line) : line;
-                    const int reach = std::max(metrics.horizontalAdvance(shown),
-                                               metrics.boundingRect(shown).right() + 1);
-                    if (text.count(QLatin1Char('\n')) > english.count(QLatin1Char('\n')) ||
-                        place.left + reach > place.right) {
+                    const int advance = metrics.horizontalAdvance(shown);
+                    const QRect ink = metrics.boundingRect(shown);
+                    const bool cut =
+                        english.size() == 1 && (ink.left() < 0 || ink.right() >= advance);
+                    if (text.count(QLatin1Char('\n')) > english.count(QLatin1Char('\n')) || cut ||
+                        place.left + std::max(advance, ink.right() + 1) > place.right) {
                         overflowing << english;
                     }
                 }
