@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# The Windows version under wine in Xvfb, as a player meets it: the setup installs it
+# silently into Program Files with its Start-menu entry; the game, started from that
+# entry, plays a seeded game whose table after the first round is the Linux build's,
+# pixel for pixel; F1 hands the help document beside it to the shell; the finished
+# game's entry lies in the registry, read back by `wine reg query`; the uninstaller
+# removes the program and keeps the scores.
+#
+# usage: windows.sh SETUP.exe LINUX/vantrel LINUX/expected_game
+# WINEPREFIX names a fresh wine prefix of the run's own.
+set -uo pipefail
+
+SETUP=$(readlink -f "${1:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
+LINUX_PROGRAM=$(readlink -f "${2:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
+EXPECTED_GAME=$(readlink -f "${3:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
+HERE=$(dirname "$(readlink -f "$0")")
+PICTURES_DIR=$(readlink -f "$HERE/../../resources/pictures")
+source "$HERE/lib.sh"
+source "$HERE/cards.sh"
+source "$HERE/store.sh"
+source "$HERE/table.sh"
+
+# The Windows style opens a menu one pixel higher than on Linux, over the bar's bottom line.
+popup_open() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null); do
+        [ "$id" = "$MAIN_WIN" ] && continue
+        window_geometry "$id" && [ "$WIN_Y" -ge $((SURF_Y - 1)) ] && [ "$WIN_Y" -le "$SURF_Y" ] && return 0
+    done
+    return 1
+}
+
+PLAYER='Ada Lovelace'
+INSTALLED="$WINEPREFIX/drive_c/Program Files/Vantrel"
+START_MENU='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vantrel'
+MACHINE_KEY='HKLM\Software\Vantrel'
+
+require_tools
+command -v wine >/dev/null || fail "wine is missing (scripts/install-deps.sh windows installs it)"
+EXPECTED_TOTAL=$("$EXPECTED_GAME" 0) || fail "expected_game could not play the game"
+start_xvfb
+prepare_environment
+
+# The table from the top left of the surface, as wide and high as both builds show it.
+TABLE_W=500
+TABLE_H=370
+table_after_first_round() {  # table_after_first_round PNG
+    wait_until 30 "the main window" main_window_shown
+    wait_until 10 "the splash to go" no_window_sized 280 140
+    locate_surface
+    start_first_round
+    place_round
+    wait_for_next_prompt
+    sleep 0.5
+    screenshot
+    "$CONVERT" -size "${SCREEN_W}x$SCREEN_H" -depth 8 "rgb:$SHOT" \
+        -crop "${TABLE_W}x$TABLE_H+$SURF_X+$SURF_Y" +repage "$1"
+}
+
+say "the Linux build's table, VANTREL_SEED=0"
+PROGRAM=$LINUX_PROGRAM
+launch_program VANTREL_SEED=0
+table_after_first_round "$E2E_TMP/linux.png"
+kill "$PROGRAM_PID"
+finish_program
+
+# --- the setup ----------------------------------------------------------------------
+
+wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the silent setup failed"
+installed() {
+    local file
+    for file in vantrel.exe vantrel-count.exe Vantrel0.html LICENSE.txt LICENSE-LiberationSans.txt \
+        Uninstall.exe; do
+        [ -f "$INSTALLED/$file" ] || return 1
+    done
+}
+check "the setup installs the game, the counter, the help and the licences into Program Files" installed
+check "the setup lists the uninstaller under the installed programs" \
+    'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
+     grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
+
+# --- the game from the Start menu ---------------------------------------------------
+
+# wine's browser opens documents with xdg-open: here one that writes down what it got.
+mkdir -p "$E2E_TMP/bin"
+printf '#!/bin/sh\necho "$*" >>"%s"\n' "$E2E_TMP/opened.log" >"$E2E_TMP/bin/xdg-open"
+chmod +x "$E2E_TMP/bin/xdg-open"
+wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null
+wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d 'winebrowser "%1"' /f >/dev/null
+
+say "the game from its Start-menu entry"
+(exec env -u QT_QPA_PLATFORM PATH="$E2E_TMP/bin:$PATH" VANTREL_SEED=0 wine start /wait "$START_MENU\\Vantrel.lnk") \
+    >"$E2E_TMP/windows.log" 2>&1 &
+START_PID=$!
+wait_until 30 "the main window" main_window_shown
+PROGRAM_PID=$(xdotool getwindowpid "$(main_window_id)")
+table_after_first_round "$E2E_TMP/windows.png"
+# Without a window manager the caption is no part of the X window: its client area
+# starts below the centred top and ends where the centred 520 x 440 window does.
+check "the window is 520 x 440 with Windows' own frame, centred on the screen" \
+    '[ "$MAIN_X" -eq $(((SCREEN_W - 520) / 2)) ] && [ "$MAIN_W" -eq 520 ] &&
+     [ "$MAIN_Y" -gt $(((SCREEN_H - 440) / 2)) ] && [ $((MAIN_Y + MAIN_H)) -eq $(((SCREEN_H + 440) / 2)) ]'
+DIFFERING=$(compare -metric AE "$E2E_TMP/linux.png" "$E2E_TMP/windows.png" "$E2E_TMP/diff.png" 2>&1)
+check "the table after the first round is the Linux build's ($DIFFERING pixels differ)" \
+    '[ "$DIFFERING" = 0 ]'
+
+xdotool key --window "$MAIN_WIN" F1
+wait_until 15 "the shell to open the help document" grep -qs 'Program%20Files/Vantrel/Vantrel0.html' \
+    "$E2E_TMP/opened.log"
+say "ok: F1 opens $(cat "$E2E_TMP/opened.log")"
+
+for round in 2 3 4 5; do
+    start_next_round
+    place_round
+    [ "$round" -lt 5 ] && wait_for_next_prompt
+done
+enter_high_score_name "$PLAYER"
+wait_for_next_prompt
+quit_from_menu
+wait_until 15 "the program to end after Quit" program_gone
+PROGRAM_PID=$START_PID
+finish_program
+check "the game ends with status 0" '[ "$PROGRAM_STATUS" -eq 0 ]'
+
+# The record as `wine reg query` shows it, in place of the Linux build's file.
+load_record() {
+    local hex i
+    hex=$(wine reg query "$MACHINE_KEY" /v fRegInfo | tr -d '\r' |
+        awk '$1 == "fRegInfo" && $2 == "REG_BINARY" { print $3 }')
+    RECORD=()
+    for ((i = 0; i < ${#hex}; i += 2)); do RECORD+=($((16#${hex:i:2}))); done
+}
+check_stored_record "$PLAYER" "$EXPECTED_TOTAL"
+check "the reminder's state is a REG_DWORD under HKCU\\Software\\vantrel\\DonateForm" \
+    'wine reg query "HKCU\Software\vantrel\DonateForm" /v DonateStatus | grep -Eq "DonateStatus +REG_DWORD +0x4"'
+
+# --- the uninstaller ----------------------------------------------------------------
+
+wine "$INSTALLED/Uninstall.exe" /S >>"$E2E_TMP/setup.log" 2>&1 || fail "the silent uninstall failed"
+wait_until 30 "the uninstaller to remove the program" eval '[ ! -e "$INSTALLED" ]'
+check "the uninstaller removes the Start-menu entry and its listing" \
+    '[ ! -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantrel" ] &&
+     ! wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" >/dev/null 2>&1'
+check "the uninstaller keeps the players' scores" \
+    'load_record; [ "${#RECORD[@]}" -eq 180 ] && [ "$(top_name 1)" = "$PLAYER" ]'
+
+say "all Windows checks passed"
