@@ -1,18 +1,15 @@
 #!/usr/bin/env bash
-# The Windows version under wine in Xvfb, as a player meets it: the setup installs it
-# silently into Program Files with its Start-menu entry; the game, started from that
-# entry, plays a seeded game whose table after the first round is the Linux build's,
-# pixel for pixel; F1 hands the help document beside it to the shell; the finished
-# game's entry lies in the registry, read back by `wine reg query`; the uninstaller
-# removes the program and keeps the scores.
+# The Windows version under wine in Xvfb, as a player meets it: the silent setup; the
+# game started from its Start-menu entry, its table after a seeded first round the Linux
+# build's pixel for pixel, F1, a whole game and its entry read back by `wine reg query`;
+# the uninstaller, which keeps the scores.
 #
 # usage: windows.sh SETUP.exe LINUX/vantrel LINUX/expected_game
-# WINEPREFIX names a fresh wine prefix of the run's own.
 set -uo pipefail
 
-SETUP=$(readlink -f "${1:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
-LINUX_PROGRAM=$(readlink -f "${2:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
-EXPECTED_GAME=$(readlink -f "${3:?usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME}")
+USAGE='usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME'
+SETUP=$(readlink -f "${1:?$USAGE}") LINUX_PROGRAM=$(readlink -f "${2:?$USAGE}")
+EXPECTED_GAME=$(readlink -f "${3:?$USAGE}")
 HERE=$(dirname "$(readlink -f "$0")")
 PICTURES_DIR=$(readlink -f "$HERE/../../resources/pictures")
 source "$HERE/lib.sh"
@@ -20,18 +17,8 @@ source "$HERE/cards.sh"
 source "$HERE/store.sh"
 source "$HERE/table.sh"
 
-# The Windows style opens a menu one pixel higher than on Linux, over the bar's bottom line.
-popup_open() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null); do
-        [ "$id" = "$MAIN_WIN" ] && continue
-        window_geometry "$id" && [ "$WIN_Y" -ge $((SURF_Y - 1)) ] && [ "$WIN_Y" -le "$SURF_Y" ] && return 0
-    done
-    return 1
-}
-
 PLAYER='Ada Lovelace'
-INSTALLED="$WINEPREFIX/drive_c/Program Files/Vantrel"
+INSTALLED="$E2E_TMP/wine/drive_c/Program Files/Vantrel"
 START_MENU='C:\ProgramData\Microsoft\Windows\Start Menu\Programs\Vantrel'
 MACHINE_KEY='HKLM\Software\Vantrel'
 
@@ -40,10 +27,11 @@ command -v wine >/dev/null || fail "wine is missing (scripts/install-deps.sh win
 EXPECTED_TOTAL=$("$EXPECTED_GAME" 0) || fail "expected_game could not play the game"
 start_xvfb
 prepare_environment
+# A wine prefix of the test's own, without wine's browser engine, .NET and menu entries.
+export WINEPREFIX="$E2E_TMP/wine" WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe=d'
+wineboot -i >/dev/null 2>&1 || fail "no wine prefix could be made"
 
-# The table from the top left of the surface, as wide and high as both builds show it.
-TABLE_W=500
-TABLE_H=370
+TABLE_W=500 TABLE_H=370  # from the surface's top left, as much as both builds show
 table_after_first_round() {  # table_after_first_round PNG
     wait_until 30 "the main window" main_window_shown
     wait_until 10 "the splash to go" no_window_sized 280 140
@@ -61,25 +49,14 @@ say "the Linux build's table, VANTREL_SEED=0"
 PROGRAM=$LINUX_PROGRAM
 launch_program VANTREL_SEED=0
 table_after_first_round "$E2E_TMP/linux.png"
-kill "$PROGRAM_PID"
-finish_program
-
-# --- the setup ----------------------------------------------------------------------
+kill "$PROGRAM_PID" && finish_program
 
 wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the silent setup failed"
-installed() {
-    local file
-    for file in vantrel.exe vantrel-count.exe Vantrel0.html LICENSE.txt LICENSE-LiberationSans.txt \
-        Uninstall.exe; do
-        [ -f "$INSTALLED/$file" ] || return 1
-    done
-}
-check "the setup installs the game, the counter, the help and the licences into Program Files" installed
+check "the setup installs the game, the counter, the help and the licences into Program Files" \
+    '(cd "$INSTALLED" && ls vantrel.exe vantrel-count.exe Vantrel0.html LICENSE.txt LICENSE-LiberationSans.txt Uninstall.exe) >/dev/null'
 check "the setup lists the uninstaller under the installed programs" \
     'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
      grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
-
-# --- the game from the Start menu ---------------------------------------------------
 
 # wine's browser opens documents with xdg-open: here one that writes down what it got.
 mkdir -p "$E2E_TMP/bin"
@@ -88,7 +65,6 @@ chmod +x "$E2E_TMP/bin/xdg-open"
 wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null
 wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d 'winebrowser "%1"' /f >/dev/null
 
-say "the game from its Start-menu entry"
 (exec env -u QT_QPA_PLATFORM PATH="$E2E_TMP/bin:$PATH" VANTREL_SEED=0 wine start /wait "$START_MENU\\Vantrel.lnk") \
     >"$E2E_TMP/windows.log" 2>&1 &
 START_PID=$!
@@ -107,7 +83,6 @@ check "the table after the first round is the Linux build's ($DIFFERING pixels d
 xdotool key --window "$MAIN_WIN" F1
 wait_until 15 "the shell to open the help document" grep -qs 'Program%20Files/Vantrel/Vantrel0.html' \
     "$E2E_TMP/opened.log"
-say "ok: F1 opens $(cat "$E2E_TMP/opened.log")"
 
 for round in 2 3 4 5; do
     start_next_round
@@ -133,8 +108,6 @@ load_record() {
 check_stored_record "$PLAYER" "$EXPECTED_TOTAL"
 check "the reminder's state is a REG_DWORD under HKCU\\Software\\vantrel\\DonateForm" \
     'wine reg query "HKCU\Software\vantrel\DonateForm" /v DonateStatus | grep -Eq "DonateStatus +REG_DWORD +0x4"'
-
-# --- the uninstaller ----------------------------------------------------------------
 
 wine "$INSTALLED/Uninstall.exe" /S >>"$E2E_TMP/setup.log" 2>&1 || fail "the silent uninstall failed"
 wait_until 30 "the uninstaller to remove the program" eval '[ ! -e "$INSTALLED" ]'

@@ -1,7 +1,5 @@
-// The record and the reminder's values in the Windows registry itself, read back with
-// the registry's own calls: where an administrator's and a player's saves land, the
-// machine's list seen by a player who may not write it, values of the wrong type or
-// size, a refused save kept pending and named in the error, and copies taking turns.
+// The record in the Windows registry, read back with its own calls: where saves land,
+// values of the wrong type or size, a refused save kept pending and named in the error.
 
 #include "TopFiveText.h"
 #include "store/HighScoreTable.h"
@@ -16,39 +14,29 @@
 
 #include <thread>
 
-using vantrel::Registry;
-using vantrel::RegistryRoot;
-using vantrel::StoredRecord;
-using vantrel::StoreLocation;
-using vantrel::testing::TopFiveText;
-
 namespace {
+
+using namespace vantrel;
+using vantrel::testing::TopFiveText;
 
 const StoreLocation Machine{QStringLiteral("HKEY_LOCAL_MACHINE"), true};
 const StoreLocation Player{QStringLiteral("HKEY_CURRENT_USER"), false};
 const wchar_t* const Key = L"Software\\Vantrel";
 
-// A value as the registry holds it: its type and bytes, or type REG_NONE when missing.
-std::pair<DWORD, QByteArray> Raw(HKEY hive, const wchar_t* key, const wchar_t* name)
+// fRegInfo as the registry holds it: its type and bytes, REG_NONE when missing.
+std::pair<DWORD, QByteArray> Stored(HKEY hive)
 {
     DWORD type = REG_NONE;
-    DWORD size = 0;
-    if (RegGetValueW(hive, key, name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return {REG_NONE, {}};
+    DWORD size = 1024;
     QByteArray bytes(size, '\0');
-    RegGetValueW(hive, key, name, RRF_RT_ANY | RRF_NOEXPAND, &type, bytes.data(), &size);
-    return {type, bytes};
+    if (RegGetValueW(hive, Key, L"fRegInfo", RRF_RT_ANY, &type, bytes.data(), &size) != 0)
+        return {REG_NONE, {}};
+    return {type, bytes.left(size)};
 }
 
 void Put(HKEY hive, DWORD type, const QByteArray& bytes)
 {
-    HKEY key = nullptr;
-    QCOMPARE(RegCreateKeyExW(hive, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), 0);
-    QCOMPARE(RegSetValueExW(key, L"fRegInfo", 0, type,
-                            reinterpret_cast<const BYTE*>(bytes.constData()), bytes.size()),
-             0);
-    RegCloseKey(key);
+    QCOMPARE(RegSetKeyValueW(hive, Key, L"fRegInfo", type, bytes.constData(), bytes.size()), 0);
 }
 
 QByteArray BytesOf(const StoredRecord& record)
@@ -56,23 +44,29 @@ QByteArray BytesOf(const StoredRecord& record)
     return QByteArray(reinterpret_cast<const char*>(record.bytes().data()), StoredRecord::Size);
 }
 
-void Enter(vantrel::KeptRecord& kept, int total, const char* name)
+QByteArray RecordWith(int total, const char* name)
 {
-    kept.Save([=](StoredRecord& r) { vantrel::EnterGame(r, total, std::string(name)); });
+    StoredRecord record;
+    record.SetRecordDefaults();
+    EnterGame(record, total, std::string(name));
+    return BytesOf(record);
 }
 
-// The machine's key made so that nobody may change its values, as for a player who is
-// not an administrator.
-void DenyWritingTheMachineKey(bool deny)
+void Enter(KeptRecord& kept, int total, const char* name)
+{
+    kept.Save([=](StoredRecord& r) { EnterGame(r, total, std::string(name)); });
+}
+
+// Nobody may change the machine's key's values, as for a player who is not an
+// administrator; or everyone may again.
+void MakeMachineKeyWritable(bool writable)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(
-        deny ? L"D:(D;;0x6;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
-        nullptr));
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        writable ? L"D:(A;;KA;;;WD)" : L"D:(D;;0x6;;;WD)(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
+        nullptr);
     HKEY key = nullptr;
-    QCOMPARE(
-        RegCreateKeyExW(HKEY_LOCAL_MACHINE, Key, 0, nullptr, 0, WRITE_DAC, nullptr, &key, nullptr),
-        0);
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, Key, 0, nullptr, 0, WRITE_DAC, nullptr, &key, nullptr);
     QCOMPARE(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), 0);
     RegCloseKey(key);
     LocalFree(descriptor);
@@ -86,12 +80,12 @@ class WindowsRegistryTest : public QObject {
 private slots:
     void init()
     {
-        DenyWritingTheMachineKey(false);
+        MakeMachineKeyWritable(true);
         for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) RegDeleteTreeW(hive, Key);
     }
 
-    // A game's entry lands as 180 bytes of REG_BINARY fRegInfo where the player may
-    // write; a player's own list starts from the machine's, which stays as it was.
+    // A game's entry lands as 180 bytes of REG_BINARY where the player may write; a
+    // player's own list starts from the machine's, which stays as it was.
     void finishedGameIsStoredWhereThePlayerMayWrite_data()
     {
         QTest::addColumn<bool>("administrator");
@@ -102,20 +96,15 @@ private slots:
     void finishedGameIsStoredWhereThePlayerMayWrite()
     {
         QFETCH(bool, administrator);
-        StoredRecord machine;
-        machine.SetRecordDefaults();
-        vantrel::EnterGame(machine, 120, std::string("Bob"));
-        if (!administrator) Put(HKEY_LOCAL_MACHINE, REG_BINARY, BytesOf(machine));
-        vantrel::KeptRecord kept(Registry(RegistryRoot::Machine, administrator ? Machine : Player));
+        const QByteArray machine = RecordWith(120, "Bob");
+        if (!administrator) Put(HKEY_LOCAL_MACHINE, REG_BINARY, machine);
+        KeptRecord kept(Registry(RegistryRoot::Machine, administrator ? Machine : Player));
         kept.Load();
         Enter(kept, 150, "Ann");
-        const auto [type, bytes] =
-            Raw(administrator ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, Key, L"fRegInfo");
-        QCOMPARE(type, DWORD(REG_BINARY));
-        QCOMPARE(bytes, BytesOf(kept.Record()));
         QTEST(TopFiveText(kept.Record()), "list");
-        if (!administrator)
-            QCOMPARE(Raw(HKEY_LOCAL_MACHINE, Key, L"fRegInfo").second, BytesOf(machine));
+        const HKEY own = administrator ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+        QCOMPARE(Stored(own), std::make_pair(DWORD(REG_BINARY), BytesOf(kept.Record())));
+        if (!administrator) QCOMPARE(Stored(HKEY_LOCAL_MACHINE).second, machine);
     }
 
     void valueOfTheWrongTypeOrSizeGivesTheDefaults_data()
@@ -134,64 +123,53 @@ private slots:
     {
         QFETCH(int, type);
         QFETCH(int, size);
-        StoredRecord stored;
-        stored.SetRecordDefaults();
-        vantrel::EnterGame(stored, 90, std::string("Zed"));
-        Put(HKEY_LOCAL_MACHINE, type, BytesOf(stored).leftJustified(size, '\0', true));
-        vantrel::KeptRecord kept(Registry(RegistryRoot::Machine, Machine));
+        Put(HKEY_LOCAL_MACHINE, type, RecordWith(90, "Zed").leftJustified(size, '\0', true));
+        KeptRecord kept(Registry(RegistryRoot::Machine, Machine));
         kept.Load();
         QTEST(TopFiveText(kept.Record()), "list");
     }
 
     // The error names the key and why; the entry waits and goes in with the next save.
+    void refusedSaveStaysPendingAndNamesTheKey_data()
+    {
+        QTest::addColumn<bool>("anotherCopySaving");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a key the player may not write") << false << "access is denied";
+        QTest::newRow("another copy saving") << true << "another program holds the store";
+    }
     void refusedSaveStaysPendingAndNamesTheKey()
     {
-        vantrel::KeptRecord kept(Registry(RegistryRoot::Machine, Machine));
+        QFETCH(bool, anotherCopySaving);
+        KeptRecord kept(Registry(RegistryRoot::Machine, Machine));
         kept.Load();
-        DenyWritingTheMachineKey(true);
-        QCOMPARE(vantrel::machineStoreLocation().filePath, Player.filePath);
-        try {
-            Enter(kept, 150, "Ann");
-            QFAIL("the refused save was not reported");
-        } catch (const vantrel::StoreWriteError& error) {
-            QCOMPARE(QString::fromUtf8(error.what()),
-                     "Failed to set data for 'fRegInfo'\n"
-                     "HKEY_LOCAL_MACHINE\\Software\\Vantrel: access is denied");
+        const HANDLE otherCopy =
+            anotherCopySaving ? CreateMutexW(nullptr, TRUE, L"Global\\Vantrel settings store")
+                              : nullptr;
+        if (!anotherCopySaving) {
+            MakeMachineKeyWritable(false);
+            QCOMPARE(machineStoreLocation().filePath, Player.filePath);
         }
-        QCOMPARE(Raw(HKEY_LOCAL_MACHINE, Key, L"fRegInfo").first, DWORD(REG_NONE));
-        DenyWritingTheMachineKey(false);
-        Enter(kept, 120, "Bob");
-        kept.Load();
-        QCOMPARE(TopFiveText(kept.Record()), "150 Ann, 120 Bob, 0 None, 0 None, 0 None");
-        QCOMPARE(Raw(HKEY_LOCAL_MACHINE, Key, L"fRegInfo").second, BytesOf(kept.Record()));
-    }
-
-    // Another copy in the middle of a save: this one waits for it briefly, then refuses.
-    void copiesTakeTurnsAndKeepEachOthersEntries()
-    {
-        vantrel::KeptRecord first(Registry(RegistryRoot::Machine, Machine));
-        int waits = 0;
-        vantrel::KeptRecord second(Registry(RegistryRoot::Machine, Machine,
-                                            {[&](bool waiting) { waits += waiting; }, {}}));
-        first.Load();
-        second.Load();
-        Enter(first, 112, "Ann");
-        HANDLE held = CreateMutexW(nullptr, TRUE, L"Global\\Vantrel settings store");
-        bool refused = false;
-        std::thread other([&] {
+        QString error;
+        // From a thread of its own, which the mutex this one holds keeps waiting.
+        std::thread([&] {
             try {
-                Enter(second, 128, "Bob");
-            } catch (const vantrel::StoreWriteError&) {
-                refused = true;
+                Enter(kept, 150, "Ann");
+            } catch (const StoreWriteError& refused) {
+                error = QString::fromUtf8(refused.what());
             }
-        });
-        other.join();
-        ReleaseMutex(held);
-        CloseHandle(held);
-        QVERIFY(refused);
-        QCOMPARE(waits, 1);
-        second.SavePendingChanges();
-        QCOMPARE(TopFiveText(second.Record()), "128 Bob, 112 Ann, 0 None, 0 None, 0 None");
+        }).join();
+        if (otherCopy != nullptr) {
+            ReleaseMutex(otherCopy);
+            CloseHandle(otherCopy);
+        }
+        QTEST(error.section(": ", 1), "reason");
+        QCOMPARE(error.section(": ", 0, 0),
+                 "Failed to set data for 'fRegInfo'\nHKEY_LOCAL_MACHINE\\Software\\Vantrel");
+        QCOMPARE(Stored(HKEY_LOCAL_MACHINE).first, DWORD(REG_NONE));
+        MakeMachineKeyWritable(true);
+        Enter(kept, 120, "Bob");
+        QCOMPARE(TopFiveText(kept.Record()), "150 Ann, 120 Bob, 0 None, 0 None, 0 None");
+        QCOMPARE(Stored(HKEY_LOCAL_MACHINE).second, BytesOf(kept.Record()));
     }
 };
 
