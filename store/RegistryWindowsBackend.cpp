@@ -51,9 +51,8 @@ HKEY HiveNamed(const QString& name)
 // "HIVE\below" -> the native key; below may be empty.
 NativeKey Native(const QString& path)
 {
-    const qsizetype slash = path.indexOf(QLatin1Char('\\'));
-    const QString below = slash < 0 ? QString() : path.mid(slash + 1);
-    return {HiveNamed(path.left(slash < 0 ? path.size() : slash)), Wide(below), path};
+    const QChar slash = QLatin1Char('\\');
+    return {HiveNamed(path.section(slash, 0, 0)), Wide(path.section(slash, 1)), path};
 }
 
 // Where the values of a key of the root are kept: below the location's key.
@@ -137,14 +136,20 @@ class StoreLock {
 public:
     explicit StoreLock(const std::function<void(bool waiting)>& waiting)
     {
-        // Everyone may wait for it and release it, whoever made it first.
+        // Everyone may wait for it and release it, whoever made it first; and everyone
+        // opens it asking for no more than that.
         PSECURITY_DESCRIPTOR descriptor = nullptr;
         ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;0x100001;;;WD)",
                                                              SDDL_REVISION_1, &descriptor, nullptr);
         SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
-        mutex_.reset(CreateMutexW(&attributes, FALSE, L"Global\\Vantrel settings store"));
+        mutex_.reset(CreateMutexExW(&attributes, L"Global\\Vantrel settings store", 0,
+                                    SYNCHRONIZE | MUTEX_MODIFY_STATE));
         LocalFree(descriptor);
-        if (!mutex_) return;
+        if (!mutex_) {
+            problem_ =
+                QStringLiteral("the store's lock cannot be made: ") + Describe(GetLastError());
+            return;
+        }
         DWORD waited = WaitForSingleObject(mutex_.get(), 0);
         if (waited == WAIT_TIMEOUT) {
             if (waiting) waiting(true);
@@ -153,6 +158,7 @@ public:
         }
         // An abandoned mutex is ours: its copy died, and each value it wrote is whole.
         held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (!held_) problem_ = QStringLiteral("another program holds the store");
     }
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
@@ -160,11 +166,13 @@ public:
     {
         if (held_) ReleaseMutex(mutex_.get());
     }
-    bool held() const { return held_; }
+    // Why the lock is not held; empty when it is.
+    const QString& problem() const { return problem_; }
 
 private:
     Handle mutex_;
     bool held_ = false;
+    QString problem_;
 };
 
 // Writes the values that change made, and only those.
@@ -211,8 +219,8 @@ KeyChange changeKey(const StoreLocation& location, const StoreHooks& hooks, cons
     const NativeKey at = KeptAt(location, path);
     if (at.hive == nullptr) return {std::nullopt, at.name + QStringLiteral(": no such hive")};
     const StoreLock lock(hooks.lockWait);
-    if (!lock.held())
-        return {std::nullopt, at.name + QStringLiteral(": another program holds the store")};
+    if (!lock.problem().isEmpty())
+        return {std::nullopt, at.name + QStringLiteral(": ") + lock.problem()};
     const RegKey before = readKey(location, path).value_or(RegKey{path, {}});
     RegKey after = before;
     change(after);
