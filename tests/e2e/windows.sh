@@ -109,12 +109,14 @@ check_stored_record "$PLAYER" "$EXPECTED_TOTAL"
 check "the reminder's state is a REG_DWORD under HKCU\\Software\\vantrel\\DonateForm" \
     'wine reg query "HKCU\Software\vantrel\DonateForm" /v DonateStatus | grep -Eq "DonateStatus +REG_DWORD +0x4"'
 
-wine "$INSTALLED/Uninstall.exe" /S >>"$E2E_TMP/setup.log" 2>&1 || fail "the silent uninstall failed"
-wait_until 30 "the uninstaller to remove the program" eval '[ ! -e "$INSTALLED" ]'
-check "the uninstaller removes the Start-menu entry and its listing" \
-    '[ ! -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantrel" ] &&
+# The uninstaller runs on from a copy of itself; wineserver -w waits for every program.
+wine "$INSTALLED/Uninstall.exe" /S >>"$E2E_TMP/setup.log" 2>&1 && timeout 60 wineserver -w ||
+    fail "the silent uninstall failed"
+check "the uninstaller removes the program, its Start-menu entry and its listing" \
+    '[ ! -e "$INSTALLED" ] && [ ! -e "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vantrel" ] &&
      ! wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" >/dev/null 2>&1'
 check "the uninstaller keeps the players' scores" \
     'load_record; [ "${#RECORD[@]}" -eq 180 ] && [ "$(top_name 1)" = "$PLAYER" ]'
 
+wineserver -k  # before the prefix is removed
 say "all Windows checks passed"
