@@ -18,12 +18,13 @@ toolchain=$root/cmake/MinGW.cmake
 
 # Only what the game and its suites use: Core, Gui, Widgets, Test, the Windows
 # platform plugin and its style, PNG pictures, and accessibility for screen readers.
-# FreeType is built in too: the game draws its text with it, as on Linux.
+# FreeType is built in too: the game draws its text with it, as on Linux, so neither
+# Direct2D nor DirectWrite is (nor can one be built without the other).
 qt_options=(
   -static -static-runtime -release
   -xplatform win32-g++
   -nomake examples -nomake tests
-  -no-opengl -no-dbus -no-feature-vulkan -no-feature-direct2d
+  -no-opengl -no-dbus -no-feature-vulkan -no-feature-direct2d -no-feature-directwrite
   -no-feature-network -no-feature-sql -no-feature-xml -no-feature-printsupport
   -no-feature-concurrent -no-feature-pdf
   -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter

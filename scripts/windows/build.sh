@@ -10,6 +10,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 VANTREL_QT_WINDOWS=$("$root/scripts/windows/build-qt.sh")
 export VANTREL_QT_WINDOWS
-cmake --preset windows >/dev/null
+# A build folder made against another Qt (its options changed) starts afresh.
+fresh=()
+if ! grep -qsx "Qt6_DIR:PATH=$VANTREL_QT_WINDOWS/lib/cmake/Qt6" build/windows/CMakeCache.txt; then
+  fresh=(--fresh)
+fi
+cmake --preset windows "${fresh[@]}" >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 cmake --build --preset windows --target windows_packages
