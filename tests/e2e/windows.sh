@@ -97,13 +97,10 @@ PROGRAM_PID=$START_PID
 finish_program
 check "the game ends with status 0" '[ "$PROGRAM_STATUS" -eq 0 ]'
 
-# The record as `wine reg query` shows it, in place of the Linux build's file.
-load_record() {
-    local hex i
-    hex=$(wine reg query "$MACHINE_KEY" /v fRegInfo | tr -d '\r' |
-        awk '$1 == "fRegInfo" && $2 == "REG_BINARY" { print $3 }')
-    RECORD=()
-    for ((i = 0; i < ${#hex}; i += 2)); do RECORD+=($((16#${hex:i:2}))); done
+load_record() {  # the record as `wine reg query` shows it, not the Linux build's file
+    mapfile -t RECORD < <(wine reg query "$MACHINE_KEY" /v fRegInfo | tr -d '\r' |
+        awk '$1 == "fRegInfo" && $2 == "REG_BINARY" { print $3 }' | fold -w 2 |
+        while read -r byte; do echo $((16#$byte)); done)
 }
 check_stored_record "$PLAYER" "$EXPECTED_TOTAL"
 check "the reminder's state is a REG_DWORD under HKCU\\Software\\vantrel\\DonateForm" \
