@@ -230,6 +230,13 @@ int main(int argc, char* argv[])
 
     HeldMessages().language = &language;
     const QtMessageHandler previousHandler = qInstallMessageHandler(HoldStartupMessage);
+#ifdef _WIN32
+    // FreeType draws the text, as on Linux: the table's crisp one-colour glyphs land on
+    // the same pixels, where Windows' own font engines would smooth them.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    }
+#endif
     QApplication app(argc, argv);
     ReleaseStartupMessages(previousHandler);
     language.Install();

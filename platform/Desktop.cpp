@@ -1,8 +1,9 @@
 #include "platform/Desktop.h"
 
+#include "platform/DesktopShell.h"
+
 #include <QAccessible>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -87,11 +88,11 @@ void ShowErrorBox(QWidget* parent, const QString& text)
 Desktop RealDesktop()
 {
     Desktop desktop;
-    desktop.beep = [] { QApplication::beep(); };
+    desktop.beep = SystemBeep;
     desktop.confirm = ConfirmWithBox;
     desktop.askText = AskTextWithBox;
     desktop.showError = ShowErrorBox;
-    desktop.openUrl = [](const QUrl& target) { QDesktopServices::openUrl(target); };
+    desktop.openUrl = OpenWithShell;
     desktop.today = [] { return QDate::currentDate(); };
     return desktop;
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing need on Debian 12, when it is missing.
+# Installs what building, playing and testing need on Debian 12, when it is missing;
+# with the argument "windows", also what the Windows version's build and tests need.
 set -euo pipefail
 
 packages=(
@@ -25,6 +26,11 @@ packages=(
   # fuzzing the store reader
   clang libclang-rt-14-dev
 )
+# scripts/test-windows.sh: the cross compiler, wine to run what it builds, NSIS for
+# the setup program
+if [ "${1:-}" = windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

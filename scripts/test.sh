@@ -7,6 +7,9 @@
 # not built; it cannot notice one suite missing among the others. A suite whose
 # folder or source vanished fails earlier, at the configure step, since every suite
 # is named in the build files. Last, the store reader is fuzzed for a minute.
+# After the format check the Windows version is cross-built and tested under wine
+# (scripts/test-windows.sh); a machine's first run builds Qt for Windows for it, which
+# takes over half an hour on two cores.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -33,3 +36,6 @@ echo "== Fuzzing the store reader"
 
 echo "== Format"
 "$root/scripts/check-format.sh"
+
+echo "== Windows version under wine"
+"$root/scripts/test-windows.sh"

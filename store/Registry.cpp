@@ -2,7 +2,7 @@
 
 #include "store/LittleEndian.h"
 #include "store/RegText.h"
-#include "store/StoreFile.h"
+#include "store/RegistryBackend.h"
 
 #include <algorithm>
 #include <utility>
@@ -164,18 +164,17 @@ bool RegistryKey::updateValue(QStringView name, const ValueUpdate& update)
         refusal_ = QStringLiteral("a value name may not hold a control character");
         return false;
     }
-    const std::string path = snapshot_.path;
-    const StoreChange change = changeStoreFile(location_, hooks_, [&](RegFile& file) {
-        RegKey& key = file.ensureKey(path);
-        RegistryValue updated = update(registryValueOf(key.findValue(valueName)));
-        key.setValue(RegValue{valueName, updated.type, toBytes(updated.bytes)});
-    });
+    const backend::KeyChange change =
+        backend::changeKey(location_, hooks_, snapshot_.path, [&](RegKey& key) {
+            RegistryValue updated = update(registryValueOf(key.findValue(valueName)));
+            key.setValue(RegValue{valueName, updated.type, toBytes(updated.bytes)});
+        });
     if (!change.saved) {
         refusal_ = change.problem;
         return false;
     }
     refusal_.clear();
-    snapshot_ = *change.saved->findKey(path);
+    snapshot_ = *change.saved;
     return true;
 }
 
@@ -209,8 +208,8 @@ std::optional<RegistryKey> Registry::openKey(QStringView keyPath, bool onlyExist
 {
     const std::string path = fullPath(keyPath);
     if (path.empty() || !isStorableName(path)) return std::nullopt;
-    const StoreFileContents current = readStoreFile(location_);
-    if (const RegKey* key = current.file.findKey(path)) return RegistryKey(location_, hooks_, *key);
+    if (std::optional<RegKey> key = backend::readKey(location_, path))
+        return RegistryKey(location_, hooks_, std::move(*key));
     if (onlyExisting) return std::nullopt;
     return RegistryKey(location_, hooks_, RegKey{path, {}});
 }

@@ -3,7 +3,9 @@
 // The settings store: keys under two roots, the machine's (HKEY_LOCAL_MACHINE, the
 // stored record shared by all users) and the user's (HKEY_CURRENT_USER, the donation
 // reminder's state). Each root is one text file in the registry export format (see
-// RegFile.h); StorePaths.h says where the files live.
+// RegFile.h); StorePaths.h says where the files live. On Windows the roots are the
+// registry itself (RegistryBackend.h), and what is said below of files and locks holds
+// for its keys and a named mutex.
 //
 //   Registry machine(RegistryRoot::Machine);
 //   std::optional<RegistryKey> key = machine.open(u"\\Software\\Vantrel");

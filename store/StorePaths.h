@@ -1,6 +1,7 @@
 #pragma once
 
-// Where the settings store's two files live.
+// Where the settings store's two files live. On Windows the two roots are registry
+// keys, and filePath names the key they are kept under (StorePathsWindows.cpp).
 //
 // Machine root (the stored record, shared by the players of the machine):
 //   1. $VANTREL_MACHINE_STORE when set and not empty, used as it is with no fallback;

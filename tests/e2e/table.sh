@@ -170,7 +170,8 @@ popup_open() {
     for id in $(xdotool search --onlyvisible --pid "$PROGRAM_PID" 2>/dev/null); do
         [ "$id" = "$MAIN_WIN" ] && continue
         window_geometry "$id" || continue
-        [ "$WIN_Y" -ge "$SURF_Y" ] && [ "$WIN_Y" -le $((SURF_Y + 2)) ] && return 0
+        # The Windows style opens it one pixel higher, over the bar's bottom line.
+        [ "$WIN_Y" -ge $((SURF_Y - 1)) ] && [ "$WIN_Y" -le $((SURF_Y + 2)) ] && return 0
     done
     return 1
 }
