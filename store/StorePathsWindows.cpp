@@ -12,15 +12,33 @@
 
 namespace vantrel {
 
+namespace {
+
+// Whether this player may keep the record below HKEY_LOCAL_MACHINE: may change the
+// key's values, or, before the first save made it, make the key. Only asks, as the
+// record's load never makes nor changes anything.
+bool MayWriteMachineKey(const std::wstring& below)
+{
+    HKEY key = nullptr;
+    LSTATUS opened = RegOpenKeyExW(HKEY_LOCAL_MACHINE, below.c_str(), 0, KEY_SET_VALUE, &key);
+    if (opened == ERROR_FILE_NOT_FOUND) {
+        const std::wstring parent = below.substr(0, below.rfind(L'\\'));
+        opened = RegOpenKeyExW(HKEY_LOCAL_MACHINE, parent.c_str(), 0, KEY_CREATE_SUB_KEY, &key);
+    }
+    if (opened != ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+}  // namespace
+
 StoreLocation machineStoreLocation()
 {
-    // Opening the key as the record's load and save do, made when missing.
     const std::wstring below =
         QString::fromUtf16(RecordKeyPath).section(QLatin1Char('\\'), 1).toStdWString();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, below.c_str(), 0, nullptr, 0,
-                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-        RegCloseKey(key);
+    if (MayWriteMachineKey(below)) {
         return {QStringLiteral("HKEY_LOCAL_MACHINE"), true};
     }
     return {QStringLiteral("HKEY_CURRENT_USER"), false};

@@ -100,6 +100,12 @@ private slots:
         if (!administrator) Put(HKEY_LOCAL_MACHINE, REG_BINARY, machine);
         KeptRecord kept(Registry(RegistryRoot::Machine, administrator ? Machine : Player));
         kept.Load();
+        if (administrator) {  // asking where the record goes and loading it make no key
+            HKEY made = nullptr;
+            QCOMPARE(machineStoreLocation().filePath, Machine.filePath);
+            QCOMPARE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, Key, 0, KEY_READ, &made),
+                     LSTATUS(ERROR_FILE_NOT_FOUND));
+        }
         Enter(kept, 150, "Ann");
         QTEST(TopFiveText(kept.Record()), "list");
         const HKEY own = administrator ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
