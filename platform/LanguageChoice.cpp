@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include <cwchar>
+#endif
+
 namespace vantrel {
 
 namespace {
@@ -31,6 +37,32 @@ std::vector<std::string> SplitAtColons(const std::string& list)
     return parts;
 }
 
+#ifdef _WIN32
+// The display languages the player chose in Windows' settings, best first, with the
+// underscore of the environment's names: "de-DE" is "de_DE".
+std::vector<std::string> DisplayLanguagesOfWindows()
+{
+    ULONG count = 0;
+    ULONG size = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size)) {
+        return {};
+    }
+    std::vector<wchar_t> names(size);
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size)) {
+        return {};
+    }
+    std::vector<std::string> languages;
+    for (const wchar_t* name = names.data(); *name != L'\0'; name += std::wcslen(name) + 1) {
+        std::string language;
+        for (const wchar_t* letter = name; *letter != L'\0'; ++letter) {
+            language += *letter == L'-' ? '_' : static_cast<char>(*letter);
+        }
+        languages.push_back(language);
+    }
+    return languages;
+}
+#endif
+
 }  // namespace
 
 std::vector<std::string> WantedLanguages(const VariableReader& variable)
@@ -46,10 +78,18 @@ std::vector<std::string> WantedLanguages(const VariableReader& variable)
 
 std::vector<std::string> WantedLanguages()
 {
-    return WantedLanguages([](const char* name) {
+    const VariableReader environment = [](const char* name) {
         const char* value = std::getenv(name);
         return std::string(value != nullptr ? value : "");
-    });
+    };
+#ifdef _WIN32
+    // Windows players choose their language in its settings, not in the environment,
+    // where only a Unix-like shell or a player asking for another language sets one.
+    if (LocaleOfMessages(environment).empty()) {
+        return DisplayLanguagesOfWindows();
+    }
+#endif
+    return WantedLanguages(environment);
 }
 
 std::string ChosenLanguage(const std::vector<std::string>& wanted,

@@ -17,6 +17,8 @@ using VariableReader = std::function<std::string(const char* name)>;
 // LC_ALL, else LC_MESSAGES, else LANG. The C locale (C.UTF-8 too), POSIX, or none asks
 // for the program's own English and LANGUAGE is not looked at; any other locale is
 // overruled by LANGUAGE, a colon-separated list, when that is set.
+// The second reads the environment; on Windows, when it names no locale, the display
+// languages chosen in Windows' settings are asked for instead.
 std::vector<std::string> WantedLanguages(const VariableReader& variable);
 std::vector<std::string> WantedLanguages();
 

@@ -57,6 +57,11 @@ check "the setup installs the game, the counter, the help and the licences into 
 check "the setup lists the uninstaller under the installed programs" \
     'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
      grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
+# A German Windows, its language in its settings and none in the counter's environment.
+GERMAN=$(cd "$INSTALLED" && LC_ALL=de_DE.UTF-8 wine cmd /c \
+    'set LANG=&& set LC_ALL=&& set LANGUAGE=&& vantrel-count 5H 5h' 2>&1 </dev/null | tr -d '\r' | head -n 1)
+check "the counter speaks Windows' own display language ($GERMAN)" \
+    '[ "$GERMAN" = "vantrel-count: Karte '"'5h'"' doppelt angegeben (vorher als '"'5H'"')" ]'
 
 # wine's browser opens documents with xdg-open: here one that writes down what it got.
 mkdir -p "$E2E_TMP/bin"
