@@ -59,7 +59,7 @@ check "the setup lists the uninstaller under the installed programs" \
      grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
 # A German Windows, its language in its settings and none in the counter's environment.
 GERMAN=$(cd "$INSTALLED" && LC_ALL=de_DE.UTF-8 wine cmd /c \
-    'set LANG=&& set LC_ALL=&& set LANGUAGE=&& vantrel-count 5H 5h' 2>&1 </dev/null | tr -d '\r' | head -n 1)
+    'set LANG=&& set LC_ALL=&& set LANGUAGE=&& vantrel-count 5H 5C 5h JS 5S' 2>&1 </dev/null | tr -d '\r' | head -n 1)
 check "the counter speaks Windows' own display language ($GERMAN)" \
     '[ "$GERMAN" = "vantrel-count: Karte '"'5h'"' doppelt angegeben (vorher als '"'5H'"')" ]'
 
