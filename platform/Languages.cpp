@@ -45,9 +45,11 @@ ProgramLanguage::ProgramLanguage(const QStringList& wanted)
         return;
     }
     name_ = QString::fromStdString(chosen);
+    // Qt's own texts lie beside Qt, or, in the Windows version, in the program.
     qt_ = std::make_unique<QTranslator>();
-    if (!qt_->load(QStringLiteral("qtbase_") + name_,
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString qtTexts = QStringLiteral("qtbase_") + name_;
+    if (!qt_->load(qtTexts, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        !qt_->load(qtTexts, QStringLiteral(":/qt-translations"))) {
         qt_.reset();
     }
 }
