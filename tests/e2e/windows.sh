@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The Windows version under wine in Xvfb, as a player meets it: the silent setup; the
-# game started from its Start-menu entry, its table after a seeded first round the Linux
-# build's pixel for pixel, F1, a whole game and its entry read back by `wine reg query`;
-# the uninstaller, which keeps the scores.
-#
-# usage: windows.sh SETUP.exe LINUX/vantrel LINUX/expected_game
+# The Windows version under wine in Xvfb, as a player meets it: the silent setup; the game from
+# its Start-menu entry, its seeded first round's table the Linux build's pixel for pixel, F1,
+# a whole game and its entry read back by `wine reg query`; the uninstaller keeping the scores.
 set -uo pipefail
 
 USAGE='usage: windows.sh SETUP LINUX_VANTREL EXPECTED_GAME'
@@ -12,10 +9,7 @@ SETUP=$(readlink -f "${1:?$USAGE}") LINUX_PROGRAM=$(readlink -f "${2:?$USAGE}")
 EXPECTED_GAME=$(readlink -f "${3:?$USAGE}")
 HERE=$(dirname "$(readlink -f "$0")")
 PICTURES_DIR=$(readlink -f "$HERE/../../resources/pictures")
-source "$HERE/lib.sh"
-source "$HERE/cards.sh"
-source "$HERE/store.sh"
-source "$HERE/table.sh"
+for part in lib cards store table; do source "$HERE/$part.sh"; done
 
 PLAYER='Ada Lovelace'
 INSTALLED="$E2E_TMP/wine/drive_c/Program Files/Vantrel"
@@ -45,8 +39,7 @@ table_after_first_round() {  # table_after_first_round PNG
         -crop "${TABLE_W}x$TABLE_H+$SURF_X+$SURF_Y" +repage "$1"
 }
 
-say "the Linux build's table, VANTREL_SEED=0"
-PROGRAM=$LINUX_PROGRAM
+PROGRAM=$LINUX_PROGRAM  # the Linux build's table first, for the same seed
 launch_program VANTREL_SEED=0
 table_after_first_round "$E2E_TMP/linux.png"
 kill "$PROGRAM_PID" && finish_program
@@ -57,16 +50,13 @@ check "the setup installs the game, the counter, the help and the licences into 
 check "the setup lists the uninstaller under the installed programs" \
     'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
      grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
-# A German Windows, its language in its settings and none in the counter's environment.
 GERMAN=$(cd "$INSTALLED" && LC_ALL=de_DE.UTF-8 wine cmd /c \
     'set LANG=&& set LC_ALL=&& set LANGUAGE=&& vantrel-count 5H 5C 5h JS 5S' 2>&1 </dev/null | tr -d '\r' | head -n 1)
-check "the counter speaks Windows' own display language ($GERMAN)" \
+check "with no locale in its environment, the counter speaks German as Windows is told to ($GERMAN)" \
     '[ "$GERMAN" = "vantrel-count: Karte '"'5h'"' doppelt angegeben (vorher als '"'5H'"')" ]'
 
 # wine's browser opens documents with xdg-open: here one that writes down what it got.
-mkdir -p "$E2E_TMP/bin"
-printf '#!/bin/sh\necho "$*" >>"%s"\n' "$E2E_TMP/opened.log" >"$E2E_TMP/bin/xdg-open"
-chmod +x "$E2E_TMP/bin/xdg-open"
+printf '#!/bin/sh\necho "$*" >>"%s"\n' "$E2E_TMP/opened.log" | install -D /dev/stdin "$E2E_TMP/bin/xdg-open"
 wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null
 wine reg add 'HKCR\htmlfile\shell\open\command' /ve /d 'winebrowser "%1"' /f >/dev/null
 
@@ -82,18 +72,13 @@ check "the window is 520 x 440 with Windows' own frame, centred on the screen" \
     '[ "$MAIN_X" -eq $(((SCREEN_W - 520) / 2)) ] && [ "$MAIN_W" -eq 520 ] &&
      [ "$MAIN_Y" -gt $(((SCREEN_H - 440) / 2)) ] && [ $((MAIN_Y + MAIN_H)) -eq $(((SCREEN_H + 440) / 2)) ]'
 DIFFERING=$(compare -metric AE "$E2E_TMP/linux.png" "$E2E_TMP/windows.png" "$E2E_TMP/diff.png" 2>&1)
-check "the table after the first round is the Linux build's ($DIFFERING pixels differ)" \
-    '[ "$DIFFERING" = 0 ]'
+check "the table after the first round is the Linux build's ($DIFFERING pixels differ)" '[ "$DIFFERING" = 0 ]'
 
 xdotool key --window "$MAIN_WIN" F1
 wait_until 15 "the shell to open the help document" grep -qs 'Program%20Files/Vantrel/Vantrel0.html' \
     "$E2E_TMP/opened.log"
 
-for round in 2 3 4 5; do
-    start_next_round
-    place_round
-    [ "$round" -lt 5 ] && wait_for_next_prompt
-done
+for round in 2 3 4 5; do start_next_round && place_round && [ "$round" -lt 5 ] && wait_for_next_prompt; done
 enter_high_score_name "$PLAYER"
 wait_for_next_prompt
 quit_from_menu
@@ -101,11 +86,9 @@ wait_until 15 "the program to end after Quit" program_gone
 PROGRAM_PID=$START_PID
 finish_program
 check "the game ends with status 0" '[ "$PROGRAM_STATUS" -eq 0 ]'
-
 load_record() {  # the record as `wine reg query` shows it, not the Linux build's file
-    mapfile -t RECORD < <(wine reg query "$MACHINE_KEY" /v fRegInfo | tr -d '\r' |
-        awk '$1 == "fRegInfo" && $2 == "REG_BINARY" { print $3 }' | fold -w 2 |
-        while read -r byte; do echo $((16#$byte)); done)
+    mapfile -t RECORD < <(wine reg query "$MACHINE_KEY" /v fRegInfo | awk '$2 == "REG_BINARY" { print $3 }' |
+        tr -d '\r' | fold -w 2 | while read -r byte; do echo $((16#$byte)); done)
 }
 check_stored_record "$PLAYER" "$EXPECTED_TOTAL"
 check "the reminder's state is a REG_DWORD under HKCU\\Software\\vantrel\\DonateForm" \

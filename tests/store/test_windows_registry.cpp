@@ -11,7 +11,6 @@
 #include <sddl.h>
 
 #include <QTest>
-
 #include <thread>
 
 namespace {
@@ -26,8 +25,7 @@ const wchar_t* const Key = L"Software\\Vantrel";
 // fRegInfo as the registry holds it: its type and bytes, REG_NONE when missing.
 std::pair<DWORD, QByteArray> Stored(HKEY hive)
 {
-    DWORD type = REG_NONE;
-    DWORD size = 1024;
+    DWORD type = REG_NONE, size = 1024;
     QByteArray bytes(size, '\0');
     if (RegGetValueW(hive, Key, L"fRegInfo", RRF_RT_ANY, &type, bytes.data(), &size) != 0)
         return {REG_NONE, {}};
@@ -57,8 +55,7 @@ void Enter(KeptRecord& kept, int total, const char* name)
     kept.Save([=](StoredRecord& r) { EnterGame(r, total, std::string(name)); });
 }
 
-// Nobody may change the machine's key's values, as for a player who is not an
-// administrator; or everyone may again.
+// Nobody may change the machine key's values, as for one not an administrator; or all may.
 void MakeMachineKeyWritable(bool writable)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
