@@ -9,7 +9,7 @@
 # is named in the build files. Last, the store reader is fuzzed for a minute.
 # After the format check the Windows version is cross-built and tested under wine
 # (scripts/test-windows.sh); a machine's first run builds Qt for Windows for it, which
-# takes over half an hour on two cores.
+# takes about half an hour on two cores.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"

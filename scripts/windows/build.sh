@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows version in build/windows: the cached Qt for Windows first, when
-# this machine has none yet (scripts/windows/build-qt.sh; over half an hour on two
+# this machine has none yet (scripts/windows/build-qt.sh; about half an hour on two
 # cores, once), then vantrel.exe and vantrel-count.exe (self-contained: static Qt and
 # runtime, no DLL beside them), the suites that run under wine, and from them the
 # setup program build/windows/vantrel-VERSION-setup.exe and the portable
