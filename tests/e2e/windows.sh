@@ -45,10 +45,9 @@ table_after_first_round "$E2E_TMP/linux.png"
 kill "$PROGRAM_PID" && finish_program
 
 wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the silent setup failed"
-check "the setup installs the game, the counter, the help and the licences into Program Files" \
-    '(cd "$INSTALLED" && ls vantrel.exe vantrel-count.exe Vantrel0.html LICENSE.txt LICENSE-LiberationSans.txt Uninstall.exe) >/dev/null'
-check "the setup lists the uninstaller under the installed programs" \
-    'wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
+check "the setup installs the game, the counter, the help and the licences, and lists its uninstaller" \
+    '(cd "$INSTALLED" && ls vantrel.exe vantrel-count.exe Vantrel0.html LICENSE.txt LICENSE-LiberationSans.txt Uninstall.exe) >/dev/null &&
+     wine reg query "HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vantrel" /v UninstallString |
      grep -Fq "C:\Program Files\Vantrel\Uninstall.exe"'
 GERMAN=$(cd "$INSTALLED" && LC_ALL=de_DE.UTF-8 wine cmd /c \
     'set LANG=&& set LC_ALL=&& set LANGUAGE=&& vantrel-count 5H 5C 5h JS 5S' 2>&1 </dev/null | tr -d '\r' | head -n 1)

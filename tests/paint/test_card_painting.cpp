@@ -285,10 +285,8 @@ private slots:
             for (const auto& place : vantrel::TableWords::Places(cards)) {
                 const QString english = QString::fromUtf8(place.word);
                 const QString text = vantrel::TableWords::Translated(place.word);
-                // The prompt's lines stand one under another: no more than in English.
-                // A line reaches as far as its box or its ink, whichever is further:
-                // all of it must stay left of where the painter cuts. A rank, the one
-                // letter words, is cut to its own box in the corner: its ink stays in it.
+                // No more lines than in English; box and ink left of where the painter
+                // cuts; a rank (one letter) is cut to its corner box, so its ink stays in it.
                 const QFontMetrics metrics(vantrel::TableFont(place.points));
                 for (const QString& line : text.split(QLatin1Char('\n'))) {
                     const QString shown = language.isEmpty() ? Lengthened(line) : line;
